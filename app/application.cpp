@@ -1,0 +1,30 @@
+#include "app/application.h"
+
+#include "app/app_settings.h"
+#include "app/documents.h"
+
+std::unique_ptr<TCat> Cat;
+std::unique_ptr<TBase> Base;
+std::string EngineFileName;
+
+void InitApplication(const std::string& setupDir) {
+    AppSettings = TAppSettings();
+    if (setupDir.empty()) {
+        ReadRegistrySettings();
+    } else {
+        ApplyDefaultFolders(AppSettings, setupDir);
+    }
+    EngineFileName = AppSettings.ProjectsPath + AppSettings.DefEngineName;
+    AppSettings.EditorProgram = FindEditorProgram();
+    Cat = std::make_unique<TCat>();
+    Base = std::make_unique<TBase>();
+    AppSettings.Extensions = DefaultExtensions;
+    LoadSetXml();
+    SplitExtensionList();
+}
+
+void DoneApplication() {
+    SaveWindowPlacement();
+    Base.reset();
+    Cat.reset();
+}

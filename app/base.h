@@ -1,0 +1,78 @@
+// The search engine's database in memory: the category list and the link base.
+// Categories are named by position; every move or deletion of a category
+// renumbers the links so that each keeps its category.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The keyword that marks a link the base update leaves alone (case-sensitive).
+extern const char* const DontUpdateKeyword;
+
+struct TBaseRecord {
+    std::int32_t Category = 0;
+    std::string Caption;
+    std::string URL;
+    std::string Description;
+    std::vector<std::string> Keywords;
+
+    bool operator==(const TBaseRecord& other) const;
+};
+
+class TCat {
+  public:
+    std::int32_t Current = 0;
+
+    std::int32_t Count() const { return static_cast<std::int32_t>(names_.size()); }
+    void Clear();
+    void Add(const std::string& name);
+    // The empty text outside the list.
+    std::string GetName(std::int32_t position) const;
+    void SetName(std::int32_t position, const std::string& name);
+    void Remove(std::int32_t position);
+    void ToBegin(std::int32_t position);
+    void ToEnd(std::int32_t position);
+    void StepUp(std::int32_t position);
+    void StepDown(std::int32_t position);
+
+  private:
+    std::vector<std::string> names_;
+};
+
+class TBase {
+  public:
+    std::int32_t Current = 0;
+
+    std::int32_t Count() const { return static_cast<std::int32_t>(links_.size()); }
+    void Clear();
+    void Add(const TBaseRecord& link);
+    // A copy of the link; the empty link outside the list.
+    TBaseRecord GetLink(std::int32_t position) const;
+    void SetLink(std::int32_t position, const TBaseRecord& link);
+    void Remove(std::int32_t position);
+    void ToBegin(std::int32_t position);
+    void ToEnd(std::int32_t position);
+    void StepUp(std::int32_t position);
+    void StepDown(std::int32_t position);
+
+    // Renumber the links after the category at old position k was moved the
+    // same way in a list of categoryCount categories.
+    void CatMovedToBegin(std::int32_t k);
+    void CatMovedToEnd(std::int32_t k, std::int32_t categoryCount);
+    void CatMovedUp(std::int32_t k);
+    void CatMovedDown(std::int32_t k, std::int32_t categoryCount);
+
+    // Removes the links of category k as one Remove after another would (Current
+    // included) and moves the links of later categories down by one.
+    void CategoryDeleted(std::int32_t k);
+
+    bool IsDontUpdate(std::int32_t position) const;
+
+  private:
+    std::vector<TBaseRecord> links_;
+};
+
+// Removes category k, all links of that category, and closes the gap in the
+// numbers of the links of later categories.
+void DeleteCategory(TCat& categories, TBase& links, std::int32_t k);

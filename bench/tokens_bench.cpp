@@ -1,0 +1,100 @@
+// NextToken over a large real HTML page, beside a plain byte loop over the same
+// buffer in the same run. Prints both speeds and their ratio.
+//
+//   bench_tokens [PAGE.html] [benchmark options]
+// Without a page, the largest .html file under /usr/share/doc is taken.
+#include "readers/tokens.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <iostream>
+#include <map>
+
+namespace {
+
+TFileBuffer Page;
+
+std::string LargestHtmlFile(const std::string& root) {
+    namespace fs = std::filesystem;
+    std::string largest;
+    std::uintmax_t largestSize = 0;
+    std::error_code error;
+    for (fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, error), end;
+         it != end; it.increment(error)) {
+        if (!error && it->path().extension() == ".html" && it->is_regular_file(error) &&
+            it->file_size(error) > largestSize) {
+            largestSize = it->file_size(error);
+            largest = it->path().string();
+        }
+    }
+    return largest;
+}
+
+void ByteLoop(benchmark::State& state) {
+    for (auto _ : state) {
+        Page.Position = 0;
+        unsigned sum = 0;
+        int c;
+        while ((c = ReadByte(Page)) >= 0) {
+            sum += static_cast<unsigned>(c);
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * Page.Size);
+}
+
+void NextTokenScan(benchmark::State& state) {
+    std::string text;
+    std::size_t tokens = 0;
+    for (auto _ : state) {
+        Page.Position = 0;
+        Page.PendingSpace = false;
+        while (NextToken(Page, text) != tkEnd) {
+            ++tokens;
+        }
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * Page.Size);
+    state.counters["tokens"] = static_cast<double>(tokens / state.iterations());
+}
+
+// Keeps each benchmark's bytes per second for the ratio printed at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    std::map<std::string, double> Speed;
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            const auto found = run.counters.find("bytes_per_second");
+            if (found != run.counters.end()) {
+                Speed[run.benchmark_name()] = found->second;
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+} // namespace
+
+BENCHMARK(ByteLoop);
+BENCHMARK(NextTokenScan);
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    const std::string path = argc > 1 ? argv[1] : LargestHtmlFile("/usr/share/doc");
+    if (path.empty() || !OpenFileBuffer(Page, path)) {
+        std::cerr << "No HTML page to scan; name one on the command line.\n";
+        return 1;
+    }
+    std::cout << "page: " << path << " (" << Page.Size << " bytes)\n";
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double loop = reporter.Speed["ByteLoop"];
+    const double scan = reporter.Speed["NextTokenScan"];
+    if (loop > 0 && scan > 0) {
+        std::cout << "byte loop " << loop / 1e6 << " MB/s, NextToken " << scan / 1e6
+                  << " MB/s, ratio (byte loop / NextToken) " << loop / scan << "\n";
+    }
+    benchmark::Shutdown();
+    return 0;
+}

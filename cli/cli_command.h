@@ -1,0 +1,17 @@
+// What every command of sitevane-cli shares: the global options and the way a
+// command is added to the command line.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <string>
+
+struct CliOptions {
+    std::string SetupDir; // --setup: the program folder instead of the registry's
+    int ExitStatus = 0;
+};
+
+// Starts the core as the window program does, honouring --setup.
+void StartCore(const CliOptions& options);
+
+void AddTokensCommand(CLI::App& app, CliOptions& options);
+void AddSettingsCommand(CLI::App& app, CliOptions& options);

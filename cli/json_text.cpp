@@ -1,0 +1,13 @@
+#include "cli/json_text.h"
+
+#include "platform/ansi.h"
+
+Json JsonText(const std::string& ansi) { return AnsiToUtf8(ansi); }
+
+Json JsonTextList(const std::vector<std::string>& ansi) {
+    Json list = Json::array();
+    for (const std::string& text : ansi) {
+        list.push_back(JsonText(text));
+    }
+    return list;
+}

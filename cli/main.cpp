@@ -1,0 +1,30 @@
+// sitevane-cli: the core's operations for build pipelines and scripts.
+#include "app/application.h"
+#include "cli/cli_command.h"
+
+#include <exception>
+#include <iostream>
+
+void StartCore(const CliOptions& options) { InitApplication(options.SetupDir); }
+
+int main(int argc, char** argv) {
+    CLI::App app("Sitevane's headless tool: the core's operations for scripts and build pipelines.",
+                 "sitevane-cli");
+    CliOptions options;
+    app.add_option("--setup", options.SetupDir,
+                   "the program folder (set.xml, tags.xml, words.xml, Templates/) instead of the "
+                   "registry's");
+    app.require_subcommand(1);
+    AddTokensCommand(app, options);
+    AddSettingsCommand(app, options);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        const int status = app.exit(error);
+        return status == 0 ? 0 : 2;
+    } catch (const std::exception& error) {
+        std::cerr << error.what() << '\n';
+        return 1;
+    }
+    return options.ExitStatus;
+}

@@ -1,0 +1,148 @@
+#include "platform/files.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool StatPath(const std::string& path, struct stat& info) { return ::stat(path.c_str(), &info) == 0; }
+
+// Writes all of data to an open descriptor, retrying short writes.
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+} // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& data) {
+    data.clear();
+    // Non-blocking, so that opening a FIFO does not wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (ok) {
+        data.resize(static_cast<std::size_t>(info.st_size));
+        std::size_t done = 0;
+        while (ok && done < data.size()) {
+            const ssize_t got = ::read(fd, data.data() + done, data.size() - done);
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            ok = got > 0;
+            done += ok ? static_cast<std::size_t>(got) : 0;
+        }
+    }
+    ::close(fd);
+    if (!ok) {
+        data.clear();
+    }
+    return ok;
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& data) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    const bool written = WriteAll(fd, data.data(), data.size());
+    return ::close(fd) == 0 && written;
+}
+
+bool FileExists(const std::string& path) {
+    struct stat info {};
+    return StatPath(path, info) && !S_ISDIR(info.st_mode);
+}
+
+bool FolderExists(const std::string& path) {
+    struct stat info {};
+    return StatPath(path, info) && S_ISDIR(info.st_mode);
+}
+
+bool CreateFolders(const std::string& path) {
+    std::error_code error;
+    fs::create_directories(path, error);
+    return FolderExists(path);
+}
+
+bool RenameFile(const std::string& from, const std::string& to) {
+    struct stat info {};
+    if (::lstat(to.c_str(), &info) == 0) {
+        return false;
+    }
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
+    std::error_code error;
+    const auto options =
+        failIfExists ? fs::copy_options::none : fs::copy_options::overwrite_existing;
+    return fs::copy_file(from, to, options, error) && !error;
+}
+
+bool DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries) {
+    entries.clear();
+    DIR* folder = ::opendir(path.c_str());
+    if (!folder) {
+        return false;
+    }
+    const std::string prefix = WithTrailingSeparator(path);
+    while (const dirent* item = ::readdir(folder)) {
+        const std::string name = item->d_name;
+        if (name == "." || name == "..") {
+            continue;
+        }
+        FolderEntry entry;
+        entry.Name = name;
+        entry.IsHidden = name[0] == '.';
+        struct stat info {};
+        if (StatPath(prefix + name, info)) {
+            entry.IsFolder = S_ISDIR(info.st_mode);
+            entry.Size = S_ISREG(info.st_mode) ? static_cast<std::uint64_t>(info.st_size) : 0;
+        }
+        entries.push_back(std::move(entry));
+    }
+    ::closedir(folder);
+    return true;
+}
+
+std::string TempFolder() {
+    const char* folder = std::getenv("TMPDIR");
+    return WithTrailingSeparator(folder && *folder ? folder : "/tmp");
+}
+
+std::string ExecutableFolder() {
+    std::error_code error;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    return WithTrailingSeparator(error ? fs::current_path().string()
+                                       : executable.parent_path().string());
+}
+
+std::string WithTrailingSeparator(std::string path) {
+    if (path.empty() || path.back() != PathSeparator) {
+        path += PathSeparator;
+    }
+    return path;
+}

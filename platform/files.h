@@ -1,0 +1,41 @@
+// File-system access of the core: paths are byte strings, "/" separates folders.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+constexpr char PathSeparator = '/';
+
+// Reads a whole regular file; false (data empty) when it is missing, not a
+// regular file or unreadable.
+bool ReadWholeFile(const std::string& path, std::string& data);
+bool WriteWholeFile(const std::string& path, const std::string& data);
+
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+// Creates the folder and any missing parents.
+bool CreateFolders(const std::string& path);
+// Fails when the target exists already.
+bool RenameFile(const std::string& from, const std::string& to);
+bool CopyFile(const std::string& from, const std::string& to, bool failIfExists);
+bool DeleteFile(const std::string& path);
+
+struct FolderEntry {
+    std::string Name;
+    bool IsFolder = false;
+    bool IsHidden = false; // the name starts with "."
+    std::uint64_t Size = 0;
+};
+
+// The entries of a folder, "." and ".." left out, in the order the file system
+// returns them. False when the folder cannot be read.
+bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries);
+
+// The folder for temporary files, with a trailing separator: $TMPDIR, else /tmp.
+std::string TempFolder();
+
+// The folder of the running executable, with a trailing separator.
+std::string ExecutableFolder();
+
+std::string WithTrailingSeparator(std::string path);

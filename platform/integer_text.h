@@ -1,0 +1,18 @@
+// Whole numbers written as text, and the conversion error raised for text that
+// is not one.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+class ConversionError : public std::runtime_error {
+  public:
+    explicit ConversionError(const std::string& text);
+};
+
+// An optional sign followed by decimal digits, within the signed 32-bit range.
+bool TryStrToInt(const std::string& text, std::int32_t& value);
+
+// As TryStrToInt, raising "'text' is not a valid integer value" on failure.
+std::int32_t StrToInt(const std::string& text);

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Sitevane needs that are not there yet.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config clang
+  libgtest-dev libbenchmark-dev
+  qt6-base-dev libcli11-dev nlohmann-json3-dev
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

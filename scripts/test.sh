@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Sitevane twice (plain, and with AddressSanitizer
+# and UndefinedBehaviorSanitizer) and runs every test in both builds.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+"$root/scripts/build.sh" build
+(cd "$root/build" && ctest --output-on-failure -j "$(nproc)")
+
+"$root/scripts/build.sh" build-sanitize -DSITEVANE_SANITIZE=ON -DSITEVANE_BENCH=OFF
+(cd "$root/build-sanitize" && ctest --output-on-failure -j "$(nproc)")

@@ -1,0 +1,110 @@
+#include "app/app_settings.h"
+#include "app/application.h"
+#include "platform/files.h"
+#include "platform/registry.h"
+#include "support/scratch_folder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+TEST(Application, FirstStartWritesAndUsesTheDefaults) {
+    RelocatedRegistry registry;
+    InitApplication();
+    const std::string setup = ExecutableFolder();
+    EXPECT_EQ(AppSettings.SetupDir, setup);
+    EXPECT_EQ(AppSettings.TemplatesPath, setup + "Templates/");
+    EXPECT_EQ(AppSettings.ProjectsPath, setup + "Projects/");
+    EXPECT_EQ(AppSettings.DefEngineName, "svxdb.js");
+    EXPECT_EQ(AppSettings.BeginSignature, "//Settings");
+    EXPECT_EQ(AppSettings.EndSignature, "//DatabaseEnd");
+    EXPECT_EQ(AppSettings.X0, 0);
+    EXPECT_EQ(AppSettings.Y0, 0);
+    EXPECT_EQ(AppSettings.DX, 640);
+    EXPECT_EQ(AppSettings.DY, 400);
+    EXPECT_FALSE(AppSettings.Maximize);
+    EXPECT_EQ(EngineFileName, setup + "Projects/svxdb.js");
+    ASSERT_TRUE(Cat && Base);
+    EXPECT_EQ(Cat->Count(), 0);
+    EXPECT_EQ(Base->Count(), 0);
+    EXPECT_EQ(AppSettings.ExtensionList.size(), 13u);
+    EXPECT_EQ(AppSettings.IndexDepthLimit, 1024);
+
+    RegistryKey machine(RegistryScope::MachineWide);
+    EXPECT_EQ(machine.ReadString("SetupDir"), setup);
+    EXPECT_EQ(machine.ReadString("EndSignature"), "//DatabaseEnd");
+    RegistryKey user(RegistryScope::PerUser);
+    EXPECT_EQ(user.ReadInteger("DX", 0), 640);
+    DoneApplication();
+    EXPECT_FALSE(Cat || Base);
+}
+
+TEST(Application, ExistingValuesAreReadNotReplaced) {
+    RelocatedRegistry registry;
+    ScratchFolder setup;
+    setup.Write("set.xml", "<settings><Extensions value=\"htm;txt\"/><IndexDepthLimit value=\"64\"/>");
+    {
+        RegistryKey machine(RegistryScope::MachineWide);
+        machine.WriteString("SetupDir", setup.Path());
+        machine.WriteString("ProjectsPath", "/srv/projects/");
+        machine.WriteString("DefEngineName", "engine.html");
+        machine.Flush();
+        RegistryKey user(RegistryScope::PerUser);
+        user.WriteInteger("DX", 800);
+        user.WriteString("DY", "tall");
+        user.Flush();
+    }
+    InitApplication();
+    EXPECT_EQ(AppSettings.SetupDir, setup.Path());
+    EXPECT_EQ(AppSettings.TemplatesPath, ""); // a missing string reads as empty
+    EXPECT_EQ(EngineFileName, "/srv/projects/engine.html");
+    EXPECT_EQ(AppSettings.DX, 800);
+    EXPECT_EQ(AppSettings.DY, 400); // not a number: the default
+    EXPECT_EQ(AppSettings.ExtensionList, std::vector<std::string>({"htm", "txt"}));
+    EXPECT_EQ(AppSettings.IndexDepthLimit, 65536);
+    EXPECT_EQ(RegistryKey(RegistryScope::MachineWide).ReadString("TemplatesPath"), "");
+    DoneApplication();
+}
+
+TEST(Application, AMachineKeyThatCannotBeWrittenLeavesDefaultsInMemory) {
+    RelocatedRegistry registry;
+    std::filesystem::create_directory(registry.Path() + "machine.conf");
+    InitApplication();
+    EXPECT_EQ(AppSettings.SetupDir, ExecutableFolder());
+    EXPECT_EQ(AppSettings.DefEngineName, "svxdb.js");
+    EXPECT_EQ(AppSettings.BeginSignature, "//Settings");
+    EXPECT_EQ(AppSettings.DX, 640);
+    AppSettings.DX = 700;
+    DoneApplication(); // the per-user key still works
+    EXPECT_EQ(RegistryKey(RegistryScope::PerUser).ReadInteger("DX", 0), 700);
+}
+
+TEST(Application, WindowPlacementSurvivesARestart) {
+    RelocatedRegistry registry;
+    InitApplication();
+    AppSettings.X0 = 10;
+    AppSettings.Y0 = -20;
+    AppSettings.DX = 1000;
+    AppSettings.DY = 700;
+    AppSettings.Maximize = true;
+    DoneApplication();
+    InitApplication();
+    EXPECT_EQ(AppSettings.X0, 10);
+    EXPECT_EQ(AppSettings.Y0, -20);
+    EXPECT_EQ(AppSettings.DX, 1000);
+    EXPECT_EQ(AppSettings.DY, 700);
+    EXPECT_TRUE(AppSettings.Maximize);
+    DoneApplication();
+}
+
+TEST(Application, AGivenProgramFolderLeavesTheRegistryAlone) {
+    RelocatedRegistry registry;
+    ScratchFolder setup;
+    setup.Write("set.xml", "<settings><IndexDepthLimit value=\"2\"/>");
+    InitApplication(setup.Path());
+    EXPECT_EQ(AppSettings.SetupDir, setup.Path());
+    EXPECT_EQ(AppSettings.TemplatesPath, setup.Path() + "Templates/");
+    EXPECT_EQ(AppSettings.IndexDepthLimit, 2048);
+    EXPECT_EQ(AppSettings.ExtensionList.size(), 13u);
+    EXPECT_FALSE(FileExists(registry.Path() + "machine.conf"));
+    EXPECT_FALSE(FileExists(registry.Path() + "user.conf"));
+}

@@ -1,0 +1,98 @@
+// sitevane-cli run as a separate process, as scripts run it.
+#include "platform/files.h"
+#include "support/scratch_folder.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sys/wait.h>
+
+namespace {
+
+struct RunResult {
+    int Status = -1;
+    std::string Output;
+};
+
+// Runs sitevane-cli with the arguments (already quoted for the shell).
+RunResult RunCli(const std::string& arguments) {
+    RunResult result;
+    FILE* pipe = ::popen((std::string("'") + SITEVANE_CLI + "' " + arguments + " 2>/dev/null").c_str(), "r");
+    char chunk[4096];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) {
+        result.Output.append(chunk, got);
+    }
+    const int status = ::pclose(pipe);
+    result.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+std::string CliFolder() {
+    const std::string cli = SITEVANE_CLI;
+    return cli.substr(0, cli.rfind('/') + 1);
+}
+
+} // namespace
+
+TEST(Cli, SettingsOnACleanMachineAreTheDefaults) {
+    RelocatedRegistry registry;
+    const RunResult run = RunCli("settings");
+    ASSERT_EQ(run.Status, 0);
+    const auto settings = nlohmann::json::parse(run.Output);
+    EXPECT_EQ(settings["SetupDir"], CliFolder());
+    EXPECT_EQ(settings["TemplatesPath"], CliFolder() + "Templates/");
+    EXPECT_EQ(settings["ProjectsPath"], CliFolder() + "Projects/");
+    EXPECT_EQ(settings["DefEngineName"], "svxdb.js");
+    EXPECT_EQ(settings["BeginSignature"], "//Settings");
+    EXPECT_EQ(settings["EndSignature"], "//DatabaseEnd");
+    EXPECT_EQ(settings["X0"], 0);
+    EXPECT_EQ(settings["Y0"], 0);
+    EXPECT_EQ(settings["DX"], 640);
+    EXPECT_EQ(settings["DY"], 400);
+    EXPECT_EQ(settings["Maximize"], false);
+    EXPECT_EQ(settings["ExtensionList"],
+              nlohmann::json({"html", "htm", "shtml", "phtml", "php", "asp", "jsp", "txt", "asc", "pdf",
+                              "rtf", "mp3", "m3u"}));
+    EXPECT_EQ(settings["IndexDepthLimit"], 1024);
+    EXPECT_TRUE(FileExists(registry.Path() + "machine.conf"));
+}
+
+TEST(Cli, SettingsFromAGivenProgramFolder) {
+    RelocatedRegistry registry;
+    ScratchFolder setup;
+    setup.Write("set.xml", "<settings><IndexDepthLimit value=\"64\"/><Extensions value=\"htm, caf\xE9\"/>");
+    const RunResult run = RunCli("--setup '" + setup.Path() + "' settings");
+    ASSERT_EQ(run.Status, 0);
+    const auto settings = nlohmann::json::parse(run.Output);
+    EXPECT_EQ(settings["IndexDepthLimit"], 65536);
+    EXPECT_EQ(settings["ExtensionList"], nlohmann::json({"htm", "caf\xC3\xA9"}));
+    EXPECT_EQ(settings["TemplatesPath"], setup.Path() + "Templates/");
+    EXPECT_FALSE(FileExists(registry.Path() + "machine.conf"));
+}
+
+TEST(Cli, TokensPrintsOneJsonObjectALine) {
+    ScratchFolder folder;
+    const std::string file = folder.Write("page.html", "<b>caf&eacute;</b>\r");
+    const RunResult run = RunCli("tokens '" + file + "'");
+    ASSERT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Output, "{\"kind\":5,\"name\":\"tkTagOpen\",\"text\":\"<\"}\n"
+                          "{\"kind\":13,\"name\":\"tkWord\",\"text\":\"b\"}\n"
+                          "{\"kind\":6,\"name\":\"tkTagClose\",\"text\":\">\"}\n"
+                          "{\"kind\":13,\"name\":\"tkWord\",\"text\":\"caf\xC3\xA9\"}\n"
+                          "{\"kind\":7,\"name\":\"tkEndTagOpen\",\"text\":\"</\"}\n"
+                          "{\"kind\":13,\"name\":\"tkWord\",\"text\":\"b\"}\n"
+                          "{\"kind\":6,\"name\":\"tkTagClose\",\"text\":\">\"}\n"
+                          "{\"kind\":3,\"name\":\"tkLineEnd\",\"text\":\"\"}\n"
+                          "{\"kind\":0,\"name\":\"tkEnd\",\"text\":\"\"}\n");
+}
+
+TEST(Cli, FailuresAndUsageErrorsHaveTheirStatus) {
+    EXPECT_EQ(RunCli("tokens /nonexistent/file").Status, 1);
+    EXPECT_EQ(RunCli("").Status, 2);
+    EXPECT_EQ(RunCli("no-such-command").Status, 2);
+    EXPECT_EQ(RunCli("tokens").Status, 2);
+    const RunResult help = RunCli("--help");
+    EXPECT_EQ(help.Status, 0);
+    EXPECT_NE(help.Output.find("tokens"), std::string::npos);
+}

@@ -1,0 +1,23 @@
+// Scanning strings in tests.
+#pragma once
+
+#include "readers/tokens.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+using TokenList = std::vector<std::pair<TTokenKind, std::string>>;
+
+// Every token of data up to and without the closing tkEnd.
+inline TokenList Scan(const std::string& data) {
+    TFileBuffer buffer;
+    AssignBuffer(buffer, data);
+    TokenList tokens;
+    std::string text;
+    TTokenKind kind;
+    while ((kind = NextToken(buffer, text)) != tkEnd) {
+        tokens.emplace_back(kind, text);
+    }
+    return tokens;
+}

@@ -1,0 +1,45 @@
+// A fresh folder for one test, removed with everything in it afterwards.
+#pragma once
+
+#include <string>
+
+class ScratchFolder {
+  public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    // The folder's path with a trailing "/".
+    const std::string& Path() const { return path_; }
+    // Writes a file below the folder (creating its folders) and returns its path.
+    std::string Write(const std::string& name, const std::string& content) const;
+
+  private:
+    std::string path_;
+};
+
+// Sets an environment variable for the lifetime of the object, then restores it.
+class ScopedEnvironment {
+  public:
+    ScopedEnvironment(const char* name, const std::string& value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+  private:
+    std::string name_;
+    bool hadValue_;
+    std::string oldValue_;
+};
+
+// Moves the registry stand-in into a folder of its own for the object's lifetime.
+class RelocatedRegistry {
+  public:
+    RelocatedRegistry() : environment_("SITEVANE_REGISTRY_DIR", folder_.Path()) {}
+    const std::string& Path() const { return folder_.Path(); }
+
+  private:
+    ScratchFolder folder_;
+    ScopedEnvironment environment_;
+};
