@@ -31,11 +31,21 @@ void TCat::SetName(std::int32_t position, const std::string& name) {
     }
 }
 
-void TCat::Remove(std::int32_t position) { list_moves::Remove(names_, Current, position); }
-void TCat::ToBegin(std::int32_t position) { list_moves::ToBegin(names_, Current, position); }
-void TCat::ToEnd(std::int32_t position) { list_moves::ToEnd(names_, Current, position); }
-void TCat::StepUp(std::int32_t position) { list_moves::StepUp(names_, Current, position); }
-void TCat::StepDown(std::int32_t position) { list_moves::StepDown(names_, Current, position); }
+void TCat::Remove(std::int32_t position) {
+    list_moves::Remove(names_, Current, position);
+}
+void TCat::ToBegin(std::int32_t position) {
+    list_moves::ToBegin(names_, Current, position);
+}
+void TCat::ToEnd(std::int32_t position) {
+    list_moves::ToEnd(names_, Current, position);
+}
+void TCat::StepUp(std::int32_t position) {
+    list_moves::StepUp(names_, Current, position);
+}
+void TCat::StepDown(std::int32_t position) {
+    list_moves::StepDown(names_, Current, position);
+}
 
 void TBase::Clear() {
     links_.clear();
@@ -57,11 +67,21 @@ void TBase::SetLink(std::int32_t position, const TBaseRecord& link) {
     }
 }
 
-void TBase::Remove(std::int32_t position) { list_moves::Remove(links_, Current, position); }
-void TBase::ToBegin(std::int32_t position) { list_moves::ToBegin(links_, Current, position); }
-void TBase::ToEnd(std::int32_t position) { list_moves::ToEnd(links_, Current, position); }
-void TBase::StepUp(std::int32_t position) { list_moves::StepUp(links_, Current, position); }
-void TBase::StepDown(std::int32_t position) { list_moves::StepDown(links_, Current, position); }
+void TBase::Remove(std::int32_t position) {
+    list_moves::Remove(links_, Current, position);
+}
+void TBase::ToBegin(std::int32_t position) {
+    list_moves::ToBegin(links_, Current, position);
+}
+void TBase::ToEnd(std::int32_t position) {
+    list_moves::ToEnd(links_, Current, position);
+}
+void TBase::StepUp(std::int32_t position) {
+    list_moves::StepUp(links_, Current, position);
+}
+void TBase::StepDown(std::int32_t position) {
+    list_moves::StepDown(links_, Current, position);
+}
 
 void TBase::CatMovedToBegin(std::int32_t k) {
     if (k == 0) {

@@ -25,7 +25,9 @@ std::string EnvironmentValue(const char* name) {
 
 } // namespace
 
-std::string FindEditorProgram() { return FindProgram("xdg-open"); }
+std::string FindEditorProgram() {
+    return FindProgram("xdg-open");
+}
 
 void OpenDocument(const std::string& target) {
     for (const char* program : {"xdg-open", "sensible-browser", "x-www-browser"}) {
@@ -40,7 +42,8 @@ void EditDocument(const std::string& file) {
     if (preferred.empty()) {
         preferred = EnvironmentValue("EDITOR");
     }
-    for (const std::string& program : {preferred, AppSettings.EditorProgram, std::string("editor")}) {
+    for (const std::string& program :
+         {preferred, AppSettings.EditorProgram, std::string("editor")}) {
         if (StartDetached(program, {file})) {
             return;
         }
@@ -48,4 +51,6 @@ void EditDocument(const std::string& file) {
 }
 
 // A file URL, so that the page's anchor reaches the browser.
-void OpenHelpPage(const std::string& page) { OpenDocument("file://" + AppSettings.SetupDir + page); }
+void OpenHelpPage(const std::string& page) {
+    OpenDocument("file://" + AppSettings.SetupDir + page);
+}

@@ -19,7 +19,9 @@ std::string LargestHtmlFile(const std::string& root) {
     std::string largest;
     std::uintmax_t largestSize = 0;
     std::error_code error;
-    for (fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, error), end;
+    for (fs::recursive_directory_iterator
+             it(root, fs::directory_options::skip_permission_denied, error),
+         end;
          it != end; it.increment(error)) {
         if (!error && it->path().extension() == ".html" && it->is_regular_file(error) &&
             it->file_size(error) > largestSize) {

@@ -17,7 +17,8 @@ int RunTokens(const std::string& file) {
     TTokenKind kind;
     do {
         kind = NextToken(buffer, text);
-        const Json token = {{"kind", kind}, {"name", TokenKindName(kind)}, {"text", JsonText(text)}};
+        const Json token = {
+            {"kind", kind}, {"name", TokenKindName(kind)}, {"text", JsonText(text)}};
         std::cout << token.dump() << '\n';
     } while (kind != tkEnd);
     CloseFileBuffer(buffer);
@@ -28,7 +29,8 @@ int RunTokens(const std::string& file) {
 
 void AddTokensCommand(CLI::App& app, CliOptions& options) {
     auto file = std::make_shared<std::string>();
-    CLI::App* command = app.add_subcommand("tokens", "Print the markup tokens of FILE, one JSON object a line");
+    CLI::App* command =
+        app.add_subcommand("tokens", "Print the markup tokens of FILE, one JSON object a line");
     command->add_option("FILE", *file, "the file to scan")->required();
     command->callback([&options, file] { options.ExitStatus = RunTokens(*file); });
 }

@@ -2,7 +2,9 @@
 
 #include "platform/ansi.h"
 
-Json JsonText(const std::string& ansi) { return AnsiToUtf8(ansi); }
+Json JsonText(const std::string& ansi) {
+    return AnsiToUtf8(ansi);
+}
 
 Json JsonTextList(const std::vector<std::string>& ansi) {
     Json list = Json::array();

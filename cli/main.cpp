@@ -5,7 +5,9 @@
 #include <exception>
 #include <iostream>
 
-void StartCore(const CliOptions& options) { InitApplication(options.SetupDir); }
+void StartCore(const CliOptions& options) {
+    InitApplication(options.SetupDir);
+}
 
 int main(int argc, char** argv) {
     CLI::App app("Sitevane's headless tool: the core's operations for scripts and build pipelines.",

@@ -29,43 +29,6 @@ bool ByteOf(char32_t cp, unsigned char& byte) {
     return false;
 }
 
-struct CaseTables {
-    std::array<bool, 256> letter{};
-    std::array<unsigned char, 256> upper{};
-    std::array<unsigned char, 256> lower{};
-
-    CaseTables() {
-        for (int c = 0; c < 256; ++c) {
-            upper[c] = lower[c] = static_cast<unsigned char>(c);
-        }
-        auto pair = [this](int small, int capital) {
-            upper[small] = static_cast<unsigned char>(capital);
-            lower[capital] = static_cast<unsigned char>(small);
-            letter[small] = letter[capital] = true;
-        };
-        for (int c = 'a'; c <= 'z'; ++c) {
-            pair(c, c - 0x20);
-        }
-        pair(0x9A, 0x8A);
-        pair(0x9C, 0x8C);
-        pair(0x9E, 0x8E);
-        pair(0xFF, 0x9F);
-        for (int c = 0xE0; c <= 0xFE; ++c) {
-            if (c != 0xF7) {
-                pair(c, c - 0x20);
-            }
-        }
-        for (int c : {0x83, 0x88, 0xAA, 0xB5, 0xBA, 0xDF}) {
-            letter[c] = true;
-        }
-    }
-};
-
-const CaseTables& Tables() {
-    static const CaseTables tables;
-    return tables;
-}
-
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -110,10 +73,6 @@ std::size_t DecodeUtf8(const std::string& text, std::size_t i, char32_t& cp) {
 }
 
 } // namespace
-
-bool IsAnsiLetter(unsigned char c) { return Tables().letter[c]; }
-unsigned char AnsiUpper(unsigned char c) { return Tables().upper[c]; }
-unsigned char AnsiLower(unsigned char c) { return Tables().lower[c]; }
 
 std::string AnsiUpperCase(std::string text) {
     for (char& c : text) {

@@ -12,7 +12,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool StatPath(const std::string& path, struct stat& info) { return ::stat(path.c_str(), &info) == 0; }
+bool StatPath(const std::string& path, struct stat& info) {
+    return ::stat(path.c_str(), &info) == 0;
+}
 
 // Writes all of data to an open descriptor, retrying short writes.
 bool WriteAll(int fd, const char* data, std::size_t size) {
@@ -100,7 +102,9 @@ bool CopyFile(const std::string& from, const std::string& to, bool failIfExists)
     return fs::copy_file(from, to, options, error) && !error;
 }
 
-bool DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool DeleteFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
 
 bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries) {
     entries.clear();

@@ -22,5 +22,7 @@ bool StartDetached(const std::string& program, const std::vector<std::string>& a
 }
 
 std::string FindProgram(const std::string& name) {
-    return QStandardPaths::findExecutable(QString::fromLocal8Bit(name.c_str())).toLocal8Bit().toStdString();
+    return QStandardPaths::findExecutable(QString::fromLocal8Bit(name.c_str()))
+        .toLocal8Bit()
+        .toStdString();
 }

@@ -10,7 +10,9 @@ namespace {
 const char* const Organisation = "Brimlow";
 const char* const Application = "Sitevane 5.1.0";
 
-QString ToQt(const std::string& ansi) { return QString::fromUtf8(AnsiToUtf8(ansi)); }
+QString ToQt(const std::string& ansi) {
+    return QString::fromUtf8(AnsiToUtf8(ansi));
+}
 
 std::unique_ptr<QSettings> OpenSettings(RegistryScope scope) {
     if (const char* folder = std::getenv("SITEVANE_REGISTRY_DIR"); folder && *folder) {

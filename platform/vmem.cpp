@@ -16,7 +16,8 @@ void* VirtualAlloc(void* address, std::size_t size, std::uint32_t allocationType
         return nullptr;
     }
     const std::size_t length = size + HeaderSize;
-    void* mapping = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    void* mapping =
+        ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (mapping == MAP_FAILED) {
         return nullptr;
     }

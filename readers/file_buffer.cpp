@@ -9,8 +9,9 @@
 
 bool OpenFileBuffer(TFileBuffer& buffer, const std::string& path) {
     std::string data;
-    const bool read = ReadWholeFile(path, data) &&
-                      data.size() <= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
+    const bool read =
+        ReadWholeFile(path, data) &&
+        data.size() <= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
     AssignBuffer(buffer, read ? std::move(data) : std::string());
     buffer.Opened = read;
     return read;
@@ -41,7 +42,8 @@ std::int32_t BufferSeek(TFileBuffer& buffer, std::int32_t offset, TSeekOrigin or
     return buffer.Position;
 }
 
-bool BufferRead(TFileBuffer& buffer, void* destination, std::uint32_t count, std::uint32_t& copied) {
+bool BufferRead(TFileBuffer& buffer, void* destination, std::uint32_t count,
+                std::uint32_t& copied) {
     copied = 0;
     if (buffer.Size == 0 || count == 0) {
         return false;
@@ -72,7 +74,8 @@ bool FindText(TFileBuffer& buffer, const std::string& text, std::int32_t& positi
             continue;
         }
         std::size_t k = 1;
-        while (k < wanted.size() && AnsiUpper(data[p + k]) == static_cast<unsigned char>(wanted[k])) {
+        while (k < wanted.size() &&
+               AnsiUpper(data[p + k]) == static_cast<unsigned char>(wanted[k])) {
             ++k;
         }
         if (k == wanted.size()) {

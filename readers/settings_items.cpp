@@ -103,8 +103,8 @@ void ReadItems(TFileBuffer& buffer, const std::string& attribute, TValueMode mod
     }
 }
 
-bool ReadSettingsFile(const std::string& path, const std::string& root, const std::string& attribute,
-                      TValueMode mode, const TItemHandler& handle) {
+bool ReadSettingsFile(const std::string& path, const std::string& root,
+                      const std::string& attribute, TValueMode mode, const TItemHandler& handle) {
     TFileBuffer buffer;
     if (!OpenFileBuffer(buffer, path)) {
         return false;

@@ -35,5 +35,5 @@ void ReadItems(TFileBuffer& buffer, const std::string& attribute, TValueMode mod
 
 // Opens path, finds the root element and runs the item loop; false when the file
 // cannot be read (the handler is then never called).
-bool ReadSettingsFile(const std::string& path, const std::string& root, const std::string& attribute,
-                      TValueMode mode, const TItemHandler& handle);
+bool ReadSettingsFile(const std::string& path, const std::string& root,
+                      const std::string& attribute, TValueMode mode, const TItemHandler& handle);

@@ -5,15 +5,25 @@
 
 namespace {
 
-bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+bool IsDigit(int c) {
+    return c >= '0' && c <= '9';
+}
 
-bool IsNumberByte(int c) { return IsDigit(c) || c == ',' || c == '-' || c == '.' || c == ':'; }
+bool IsNumberByte(int c) {
+    return IsDigit(c) || c == ',' || c == '-' || c == '.' || c == ':';
+}
 
-bool StartsWord(int c) { return c == '&' || IsAnsiLetter(static_cast<unsigned char>(c)); }
+bool StartsWord(int c) {
+    return c == '&' || IsAnsiLetter(static_cast<unsigned char>(c));
+}
 
-bool ContinuesWord(int c) { return StartsWord(c) || c == '\'' || c == '-' || IsDigit(c); }
+bool ContinuesWord(int c) {
+    return StartsWord(c) || c == '\'' || c == '-' || IsDigit(c);
+}
 
-void StepBack(TFileBuffer& buffer) { --buffer.Position; }
+void StepBack(TFileBuffer& buffer) {
+    --buffer.Position;
+}
 
 // Steps back over a byte read ahead, unless the read met the end of the data.
 void UnreadLookAhead(TFileBuffer& buffer, int lookAhead) {
@@ -42,7 +52,8 @@ TTokenKind ScanWord(TFileBuffer& buffer, std::string& text) {
             UnreadLookAhead(buffer, next);
             continue;
         }
-        const unsigned char character = c == '&' ? DecodeEntity(buffer) : static_cast<unsigned char>(c);
+        const unsigned char character =
+            c == '&' ? DecodeEntity(buffer) : static_cast<unsigned char>(c);
         if (character <= 0x20) {
             if (text.empty()) {
                 text = " ";
@@ -97,7 +108,8 @@ TTokenKind ScanTagOpening(TFileBuffer& buffer, std::string& text) {
 }
 
 // "/" and "-" pair with a following ">"; alone they are characters.
-TTokenKind ScanPairWithClose(TFileBuffer& buffer, char first, TTokenKind pairKind, std::string& text) {
+TTokenKind ScanPairWithClose(TFileBuffer& buffer, char first, TTokenKind pairKind,
+                             std::string& text) {
     const int next = ReadByte(buffer);
     text = first;
     if (next == '>') {
@@ -112,9 +124,9 @@ TTokenKind ScanPairWithClose(TFileBuffer& buffer, char first, TTokenKind pairKin
 
 const char* TokenKindName(TTokenKind kind) {
     static const char* const names[] = {
-        "tkEnd",       "tkNumber",     "tkSpace",        "tkLineEnd",     "tkChar",
-        "tkTagOpen",   "tkTagClose",   "tkEndTagOpen",   "tkEmptyTagClose", "tkCommentOpen",
-        "tkCommentClose", "tkDeclOpen", "tkPIOpen",      "tkWord"};
+        "tkEnd",          "tkNumber",   "tkSpace",      "tkLineEnd",       "tkChar",
+        "tkTagOpen",      "tkTagClose", "tkEndTagOpen", "tkEmptyTagClose", "tkCommentOpen",
+        "tkCommentClose", "tkDeclOpen", "tkPIOpen",     "tkWord"};
     return names[kind];
 }
 

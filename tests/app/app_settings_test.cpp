@@ -40,7 +40,9 @@ TEST(SetXml, IndexDepthLimitIsGivenInKilobytes) {
 
 TEST(SetXml, NamesAreCaseSensitiveButTheRootIsNot) {
     std::string extensions;
-    EXPECT_EQ(DepthLimitOf("<indexdepthlimit value=\"64\"/><extensions value=\"htm\"/>", &extensions), 1024);
+    EXPECT_EQ(
+        DepthLimitOf("<indexdepthlimit value=\"64\"/><extensions value=\"htm\"/>", &extensions),
+        1024);
     EXPECT_EQ(extensions, "unchanged");
     DepthLimitOf("<Extensions value=\"htm  html\"/>", &extensions);
     EXPECT_EQ(extensions, "htm  html");
@@ -54,7 +56,8 @@ TEST(SetXml, NamesAreCaseSensitiveButTheRootIsNot) {
 
 TEST(SetXml, ALimitThatIsNoWholeNumberKeepsTheDefault) {
     for (const char* value : {"1.5", "abc", "", "2097152", "-2097152", "99999999999"}) {
-        EXPECT_EQ(DepthLimitOf(std::string("<IndexDepthLimit value=\"") + value + "\"/>"), 1024) << value;
+        EXPECT_EQ(DepthLimitOf(std::string("<IndexDepthLimit value=\"") + value + "\"/>"), 1024)
+            << value;
     }
     EXPECT_EQ(DepthLimitOf("<IndexDepthLimit value=\"2097151\"/>"), 2097151 * 1024);
 }
@@ -76,11 +79,15 @@ TEST(SetXml, MissingFileOrRootLeavesTheDefaults) {
 }
 
 TEST(ExtensionList, ItemsAreRunsOfLettersAndDigits) {
-    EXPECT_EQ(Split(DefaultExtensions), Strings({"html", "htm", "shtml", "phtml", "php", "asp", "jsp", "txt",
-                                                 "asc", "pdf", "rtf", "mp3", "m3u"}));
+    EXPECT_EQ(Split(DefaultExtensions), Strings({"html", "htm", "shtml", "phtml", "php", "asp",
+                                                 "jsp", "txt", "asc", "pdf", "rtf", "mp3", "m3u"}));
     EXPECT_EQ(Split("HTML;htm ,, txt"), Strings({"HTML", "htm", "txt"}));
     EXPECT_EQ(Split("html, htm, "), Strings({"html", "htm"}));
     EXPECT_EQ(Split(""), Strings());
     // Windows-1252 letters belong to items; the multiplication sign does not.
-    EXPECT_EQ(Split("d\xE9j\xE0,x\xD7y, \x8A" "ab\xB5"), Strings({"d\xE9j\xE0", "x", "y", "\x8A" "ab\xB5"}));
+    EXPECT_EQ(Split("d\xE9j\xE0,x\xD7y, \x8A"
+                    "ab\xB5"),
+              Strings({"d\xE9j\xE0", "x", "y",
+                       "\x8A"
+                       "ab\xB5"}));
 }

@@ -41,7 +41,8 @@ TEST(Application, FirstStartWritesAndUsesTheDefaults) {
 TEST(Application, ExistingValuesAreReadNotReplaced) {
     RelocatedRegistry registry;
     ScratchFolder setup;
-    setup.Write("set.xml", "<settings><Extensions value=\"htm;txt\"/><IndexDepthLimit value=\"64\"/>");
+    setup.Write("set.xml",
+                "<settings><Extensions value=\"htm;txt\"/><IndexDepthLimit value=\"64\"/>");
     {
         RegistryKey machine(RegistryScope::MachineWide);
         machine.WriteString("SetupDir", setup.Path());

@@ -17,7 +17,8 @@ struct RunResult {
 // Runs sitevane-cli with the arguments (already quoted for the shell).
 RunResult RunCli(const std::string& arguments) {
     RunResult result;
-    FILE* pipe = ::popen((std::string("'") + SITEVANE_CLI + "' " + arguments + " 2>/dev/null").c_str(), "r");
+    FILE* pipe =
+        ::popen((std::string("'") + SITEVANE_CLI + "' " + arguments + " 2>/dev/null").c_str(), "r");
     char chunk[4096];
     std::size_t got;
     while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) {
@@ -52,8 +53,8 @@ TEST(Cli, SettingsOnACleanMachineAreTheDefaults) {
     EXPECT_EQ(settings["DY"], 400);
     EXPECT_EQ(settings["Maximize"], false);
     EXPECT_EQ(settings["ExtensionList"],
-              nlohmann::json({"html", "htm", "shtml", "phtml", "php", "asp", "jsp", "txt", "asc", "pdf",
-                              "rtf", "mp3", "m3u"}));
+              nlohmann::json({"html", "htm", "shtml", "phtml", "php", "asp", "jsp", "txt", "asc",
+                              "pdf", "rtf", "mp3", "m3u"}));
     EXPECT_EQ(settings["IndexDepthLimit"], 1024);
     EXPECT_TRUE(FileExists(registry.Path() + "machine.conf"));
 }
@@ -61,7 +62,8 @@ TEST(Cli, SettingsOnACleanMachineAreTheDefaults) {
 TEST(Cli, SettingsFromAGivenProgramFolder) {
     RelocatedRegistry registry;
     ScratchFolder setup;
-    setup.Write("set.xml", "<settings><IndexDepthLimit value=\"64\"/><Extensions value=\"htm, caf\xE9\"/>");
+    setup.Write("set.xml",
+                "<settings><IndexDepthLimit value=\"64\"/><Extensions value=\"htm, caf\xE9\"/>");
     const RunResult run = RunCli("--setup '" + setup.Path() + "' settings");
     ASSERT_EQ(run.Status, 0);
     const auto settings = nlohmann::json::parse(run.Output);

@@ -4,7 +4,8 @@
 #include <set>
 
 TEST(Ansi, LettersAreExactlyTheWindows1252Letters) {
-    std::set<int> expected = {0x83, 0x88, 0x8A, 0x8C, 0x8E, 0x9A, 0x9C, 0x9E, 0x9F, 0xAA, 0xB5, 0xBA};
+    std::set<int> expected = {0x83, 0x88, 0x8A, 0x8C, 0x8E, 0x9A,
+                              0x9C, 0x9E, 0x9F, 0xAA, 0xB5, 0xBA};
     for (int c = 'A'; c <= 'Z'; ++c) {
         expected.insert(c);
         expected.insert(c + 0x20);
@@ -15,7 +16,8 @@ TEST(Ansi, LettersAreExactlyTheWindows1252Letters) {
         }
     }
     for (int c = 0; c < 256; ++c) {
-        EXPECT_EQ(IsAnsiLetter(static_cast<unsigned char>(c)), expected.count(c) == 1) << "byte " << c;
+        EXPECT_EQ(IsAnsiLetter(static_cast<unsigned char>(c)), expected.count(c) == 1)
+            << "byte " << c;
     }
 }
 
@@ -39,15 +41,15 @@ TEST(Ansi, Utf8ConversionIsLosslessForEveryByte) {
         all += static_cast<char>(c);
     }
     EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8(all)), all);
-    EXPECT_EQ(AnsiToUtf8("\x80"), "\xE2\x82\xAC");     // euro sign
-    EXPECT_EQ(AnsiToUtf8("\x81"), "\xC2\x81");         // undefined: the C1 control
+    EXPECT_EQ(AnsiToUtf8("\x80"), "\xE2\x82\xAC"); // euro sign
+    EXPECT_EQ(AnsiToUtf8("\x81"), "\xC2\x81");     // undefined: the C1 control
     EXPECT_EQ(AnsiToUtf8("caf\xE9"), "caf\xC3\xA9");
 }
 
 TEST(Ansi, Utf8OutsideTheCodePageBecomesQuestionMarks) {
-    EXPECT_EQ(Utf8ToAnsi("\xE2\x9C\x93"), "?");           // check mark
-    EXPECT_EQ(Utf8ToAnsi("\xF0\x9F\x98\x80x"), "?x");     // outside the basic plane
-    EXPECT_EQ(Utf8ToAnsi("a\xC3"), "a?");                 // cut short
-    EXPECT_EQ(Utf8ToAnsi("\xC0\x80"), "??");              // overlong
-    EXPECT_EQ(Utf8ToAnsi("\xC2\x80"), "?");               // U+0080 is no byte of the code page
+    EXPECT_EQ(Utf8ToAnsi("\xE2\x9C\x93"), "?");       // check mark
+    EXPECT_EQ(Utf8ToAnsi("\xF0\x9F\x98\x80x"), "?x"); // outside the basic plane
+    EXPECT_EQ(Utf8ToAnsi("a\xC3"), "a?");             // cut short
+    EXPECT_EQ(Utf8ToAnsi("\xC0\x80"), "??");          // overlong
+    EXPECT_EQ(Utf8ToAnsi("\xC2\x80"), "?");           // U+0080 is no byte of the code page
 }

@@ -20,7 +20,8 @@ bool WaitForFile(const std::string& path) {
 
 TEST(Processes, StartsADetachedProgramWithItsArguments) {
     ScratchFolder folder;
-    const std::string script = folder.Write("record", "#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.out\"\n");
+    const std::string script =
+        folder.Write("record", "#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.out\"\n");
     ::chmod(script.c_str(), 0755);
     ASSERT_TRUE(StartDetached(script, {"a b", "c"}));
     ASSERT_TRUE(WaitForFile(script + ".out"));

@@ -4,7 +4,8 @@
 
 TEST(VirtualMemory, BlocksAreZeroedWritableAndReleasedWithSizeZero) {
     for (std::size_t size : {std::size_t(1), std::size_t(4096), std::size_t(3 << 20)}) {
-        auto* block = static_cast<unsigned char*>(VirtualAlloc(nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+        auto* block =
+            static_cast<unsigned char*>(VirtualAlloc(nullptr, size, MEM_COMMIT, PAGE_READWRITE));
         ASSERT_NE(block, nullptr);
         EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block) % 16, 0u);
         EXPECT_EQ(block[0], 0);

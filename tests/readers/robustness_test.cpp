@@ -51,7 +51,8 @@ std::string RandomData(std::mt19937& random) {
     std::string data(static_cast<std::size_t>(length(random)), '\0');
     const bool markupHeavy = byte(random) < 192;
     for (char& c : data) {
-        c = markupHeavy && byte(random) < 200 ? markup[pick(random)] : static_cast<char>(byte(random));
+        c = markupHeavy && byte(random) < 200 ? markup[pick(random)]
+                                              : static_cast<char>(byte(random));
     }
     return data;
 }
@@ -76,8 +77,9 @@ TEST(Robustness, RealFilesOfThisMachine) {
     std::size_t files = 0;
     std::uintmax_t bytes = 0;
     std::error_code error;
-    for (fs::recursive_directory_iterator it("/usr/share/doc", fs::directory_options::skip_permission_denied,
-                                             error), end;
+    for (fs::recursive_directory_iterator
+             it("/usr/share/doc", fs::directory_options::skip_permission_denied, error),
+         end;
          it != end && files < 4000 && Clock::now() < deadline; it.increment(error)) {
         if (error || !it->is_regular_file(error) || it->file_size(error) > (2u << 20)) {
             continue;

@@ -60,13 +60,14 @@ TEST(SettingsItems, ValuesInTextMode) {
     // a word it is part of the word.
     EXPECT_EQ(ReadAll("<settings><A value=\"x &quot; y\"/><B value=\"z\"/>", "settings", "value"),
               Items({{"A", "x "}, {"B", "z"}}));
-    EXPECT_EQ(ReadAll("<settings><A value=\"x&quot;y\"/>", "settings", "value"), Items({{"A", "x\"y"}}));
+    EXPECT_EQ(ReadAll("<settings><A value=\"x&quot;y\"/>", "settings", "value"),
+              Items({{"A", "x\"y"}}));
     EXPECT_EQ(ReadAll("<settings><A  value = \"64\" >", "settings", "value"), Items({{"A", "64"}}));
 }
 
 TEST(SettingsItems, ValuesInNumericMode) {
-    EXPECT_EQ(ReadAll("<tags><b rating=\" -12 \"/><i rating=\"1.5\"/><u rating=\"&nbsp;-5x\"/>", "tags",
-                      "rating", TValueMode::Numeric),
+    EXPECT_EQ(ReadAll("<tags><b rating=\" -12 \"/><i rating=\"1.5\"/><u rating=\"&nbsp;-5x\"/>",
+                      "tags", "rating", TValueMode::Numeric),
               Items({{"b", "-12"}, {"i", "1.5"}, {"u", "-5"}}));
 }
 
@@ -90,8 +91,9 @@ TEST(SettingsItems, TheItemLoopSkipsWhatItCannotRead) {
 TEST(SettingsItems, NoRootOrNoFileGivesNoItems) {
     EXPECT_TRUE(ReadAll("<tags><b rating=\"1\"/></tags>", "settings", "value").empty());
     bool called = false;
-    EXPECT_FALSE(ReadSettingsFile("/nonexistent/set.xml", "settings", "value", TValueMode::Text,
-                                  [&called](const std::string&, const std::string&) { called = true; }));
+    EXPECT_FALSE(
+        ReadSettingsFile("/nonexistent/set.xml", "settings", "value", TValueMode::Text,
+                         [&called](const std::string&, const std::string&) { called = true; }));
     EXPECT_FALSE(called);
 }
 
@@ -105,5 +107,6 @@ TEST(SettingsItems, ReadItemValueReportsWhyItStopped) {
     TFileBuffer noQuote = BufferOf(" value=2");
     EXPECT_EQ(ReadItemValue(noQuote, "value", TValueMode::Text, value), TItemValue::EndOfData);
     TFileBuffer caseDiffers = BufferOf(" Value=\"2\"");
-    EXPECT_EQ(ReadItemValue(caseDiffers, "value", TValueMode::Text, value), TItemValue::OtherAttribute);
+    EXPECT_EQ(ReadItemValue(caseDiffers, "value", TValueMode::Text, value),
+              TItemValue::OtherAttribute);
 }

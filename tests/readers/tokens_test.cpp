@@ -4,7 +4,9 @@
 
 namespace {
 
-TokenList T(std::initializer_list<std::pair<TTokenKind, std::string>> tokens) { return tokens; }
+TokenList T(std::initializer_list<std::pair<TTokenKind, std::string>> tokens) {
+    return tokens;
+}
 
 } // namespace
 
@@ -17,24 +19,47 @@ TEST(Tokens, EmptyDataEndsAtOnce) {
 }
 
 TEST(Tokens, TagsAndTheirEndings) {
-    EXPECT_EQ(Scan("<p class=x>a</p><br/>"),
-              T({{tkTagOpen, "<"}, {tkWord, "p"}, {tkSpace, " "}, {tkWord, "class"}, {tkChar, "="},
-                 {tkWord, "x"}, {tkTagClose, ">"}, {tkWord, "a"}, {tkEndTagOpen, "</"}, {tkWord, "p"},
-                 {tkTagClose, ">"}, {tkTagOpen, "<"}, {tkWord, "br"}, {tkEmptyTagClose, "/>"}}));
-    EXPECT_EQ(Scan("<?xml?>"), T({{tkPIOpen, "<?"}, {tkWord, "xml"}, {tkChar, "?"}, {tkTagClose, ">"}}));
+    EXPECT_EQ(Scan("<p class=x>a</p><br/>"), T({{tkTagOpen, "<"},
+                                                {tkWord, "p"},
+                                                {tkSpace, " "},
+                                                {tkWord, "class"},
+                                                {tkChar, "="},
+                                                {tkWord, "x"},
+                                                {tkTagClose, ">"},
+                                                {tkWord, "a"},
+                                                {tkEndTagOpen, "</"},
+                                                {tkWord, "p"},
+                                                {tkTagClose, ">"},
+                                                {tkTagOpen, "<"},
+                                                {tkWord, "br"},
+                                                {tkEmptyTagClose, "/>"}}));
+    EXPECT_EQ(Scan("<?xml?>"),
+              T({{tkPIOpen, "<?"}, {tkWord, "xml"}, {tkChar, "?"}, {tkTagClose, ">"}}));
     EXPECT_EQ(Scan("a/b"), T({{tkWord, "a"}, {tkChar, "/"}, {tkWord, "b"}}));
     EXPECT_EQ(Scan("/"), T({{tkChar, "/"}}));
     EXPECT_EQ(Scan("<"), T({}));
 }
 
 TEST(Tokens, CommentsAndDeclarations) {
-    EXPECT_EQ(Scan("<!-- x -->"), T({{tkCommentOpen, "<!-"}, {tkChar, "-"}, {tkSpace, " "}, {tkWord, "x"},
-                                     {tkSpace, " "}, {tkChar, "-"}, {tkCommentClose, "->"}}));
-    EXPECT_EQ(Scan("<!- svxnoindex ->"), T({{tkCommentOpen, "<!-"}, {tkSpace, " "}, {tkWord, "svxnoindex"},
-                                            {tkSpace, " "}, {tkCommentClose, "->"}}));
+    EXPECT_EQ(Scan("<!-- x -->"), T({{tkCommentOpen, "<!-"},
+                                     {tkChar, "-"},
+                                     {tkSpace, " "},
+                                     {tkWord, "x"},
+                                     {tkSpace, " "},
+                                     {tkChar, "-"},
+                                     {tkCommentClose, "->"}}));
+    EXPECT_EQ(Scan("<!- svxnoindex ->"), T({{tkCommentOpen, "<!-"},
+                                            {tkSpace, " "},
+                                            {tkWord, "svxnoindex"},
+                                            {tkSpace, " "},
+                                            {tkCommentClose, "->"}}));
     // The "!" of a declaration is read again as the next token.
-    EXPECT_EQ(Scan("<!DOCTYPE html>"), T({{tkDeclOpen, "<!"}, {tkChar, "!"}, {tkWord, "DOCTYPE"}, {tkSpace, " "},
-                                          {tkWord, "html"}, {tkTagClose, ">"}}));
+    EXPECT_EQ(Scan("<!DOCTYPE html>"), T({{tkDeclOpen, "<!"},
+                                          {tkChar, "!"},
+                                          {tkWord, "DOCTYPE"},
+                                          {tkSpace, " "},
+                                          {tkWord, "html"},
+                                          {tkTagClose, ">"}}));
     EXPECT_EQ(Scan("<!"), T({}));
     EXPECT_EQ(Scan("-"), T({{tkChar, "-"}}));
     EXPECT_EQ(Scan("- >"), T({{tkChar, "-"}, {tkSpace, " "}, {tkTagClose, ">"}}));
@@ -47,18 +72,36 @@ TEST(Tokens, HyphensInsideWordsLookAheadForTheCommentClose) {
 }
 
 TEST(Tokens, NumbersTakeSeparators) {
-    EXPECT_EQ(Scan("12:30 1,5 3-4 2.0x"), T({{tkNumber, "12:30"}, {tkSpace, " "}, {tkNumber, "1,5"},
-                                              {tkSpace, " "}, {tkNumber, "3-4"}, {tkSpace, " "},
-                                              {tkNumber, "2.0"}, {tkWord, "x"}}));
+    EXPECT_EQ(Scan("12:30 1,5 3-4 2.0x"), T({{tkNumber, "12:30"},
+                                             {tkSpace, " "},
+                                             {tkNumber, "1,5"},
+                                             {tkSpace, " "},
+                                             {tkNumber, "3-4"},
+                                             {tkSpace, " "},
+                                             {tkNumber, "2.0"},
+                                             {tkWord, "x"}}));
     EXPECT_EQ(Scan("7"), T({{tkNumber, "7"}}));
 }
 
 TEST(Tokens, WhiteSpaceAndOtherBytes) {
-    EXPECT_EQ(Scan("a\r\nb\t\x01"),
-              T({{tkWord, "a"}, {tkLineEnd, ""}, {tkSpace, " "}, {tkWord, "b"}, {tkSpace, " "}, {tkSpace, " "}}));
-    EXPECT_EQ(Scan(std::string("\0\"=;\x80\xD7", 6)),
-              T({{tkSpace, " "}, {tkChar, "\""}, {tkChar, "="}, {tkChar, ";"}, {tkChar, "\x80"}, {tkChar, "\xD7"}}));
-    EXPECT_EQ(Scan("\xC9t\xE9 \x8A" "a"), T({{tkWord, "\xC9t\xE9"}, {tkSpace, " "}, {tkWord, "\x8A" "a"}}));
+    EXPECT_EQ(Scan("a\r\nb\t\x01"), T({{tkWord, "a"},
+                                       {tkLineEnd, ""},
+                                       {tkSpace, " "},
+                                       {tkWord, "b"},
+                                       {tkSpace, " "},
+                                       {tkSpace, " "}}));
+    EXPECT_EQ(Scan(std::string("\0\"=;\x80\xD7", 6)), T({{tkSpace, " "},
+                                                         {tkChar, "\""},
+                                                         {tkChar, "="},
+                                                         {tkChar, ";"},
+                                                         {tkChar, "\x80"},
+                                                         {tkChar, "\xD7"}}));
+    EXPECT_EQ(Scan("\xC9t\xE9 \x8A"
+                   "a"),
+              T({{tkWord, "\xC9t\xE9"},
+                 {tkSpace, " "},
+                 {tkWord, "\x8A"
+                          "a"}}));
 }
 
 TEST(Tokens, EntityReferencesInsideWords) {
