@@ -8,8 +8,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-"$root/scripts/build.sh" build
+"$root/scripts/build.sh" build -DSITEVANE_SANITIZE=OFF -DSITEVANE_TESTS=ON -DSITEVANE_BENCH=ON
 (cd "$root/build" && ctest --output-on-failure -j "$(nproc)")
 
-"$root/scripts/build.sh" build-sanitize -DSITEVANE_SANITIZE=ON -DSITEVANE_BENCH=OFF
+"$root/scripts/build.sh" build-sanitize -DSITEVANE_SANITIZE=ON -DSITEVANE_TESTS=ON -DSITEVANE_BENCH=OFF
 (cd "$root/build-sanitize" && ctest --output-on-failure -j "$(nproc)")
