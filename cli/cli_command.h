@@ -15,3 +15,4 @@ void StartCore(const CliOptions& options);
 
 void AddTokensCommand(CLI::App& app, CliOptions& options);
 void AddSettingsCommand(CLI::App& app, CliOptions& options);
+void AddRateCommand(CLI::App& app, CliOptions& options);

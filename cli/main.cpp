@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     AddTokensCommand(app, options);
     AddSettingsCommand(app, options);
+    AddRateCommand(app, options);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -1,0 +1,410 @@
+#include "indexer/rating.h"
+
+#include "platform/ansi.h"
+#include "platform/integer_text.h"
+#include "readers/settings_items.h"
+#include "readers/tokens.h"
+
+#include <algorithm>
+
+namespace {
+
+bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+
+// Words and keywords that begin with a space, a quote, "*", "<", ">", "&" or a
+// control character (for instance a decoded &lt;) are no candidates.
+bool IsCandidate(const std::string& text) {
+    if (text.empty()) {
+        return false;
+    }
+    const auto first = static_cast<unsigned char>(text[0]);
+    return first > ' ' && first != '"' && first != '*' && first != '<' && first != '>' &&
+           first != '&';
+}
+
+// Removes every character up to and including the space from both ends.
+std::string Trim(const std::string& text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') {
+        ++begin;
+    }
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') {
+        --end;
+    }
+    return text.substr(begin, end - begin);
+}
+
+// Keys of set.xml, each a whole number or a whole number of hundredths.
+struct IntegerKey {
+    const char* Name;
+    std::int32_t TRating::*Field;
+};
+struct HundredthsKey {
+    const char* Name;
+    double TRating::*Field;
+};
+
+const IntegerKey IntegerKeys[] = {
+    {"TagsMinimalRating", &TRating::TagsMinimalRating},
+    {"StopWordsMinimalRating", &TRating::StopWordsMinimalRating},
+    {"KeysCount", &TRating::KeysCount},
+};
+
+const HundredthsKey HundredthsKeys[] = {
+    {"BeginOfFile", &TRating::BeginOfFile},
+    {"EndOfFile", &TRating::EndOfFile},
+    {"DigitRating", &TRating::DigitRating},
+    {"XXXRating", &TRating::XXXRating},
+    {"YyyRating", &TRating::YyyRating},
+    {"zzzRating", &TRating::zzzRating},
+    {"CodeRating", &TRating::CodeRating},
+    {"KeywordRating", &TRating::KeywordRating},
+    {"ExistingWeight", &TRating::ExistingWeight},
+    {"TagWeight", &TRating::TagWeight},
+    {"WordPositionWeight", &TRating::WordPositionWeight},
+    {"WordCaseWeight", &TRating::WordCaseWeight},
+    {"CountWeight", &TRating::CountWeight},
+};
+
+// Ratings are computed in extended precision and stored as doubles.
+using Extended = long double;
+
+} // namespace
+
+bool TRating::LoadSettings(const std::string& tagsPath, const std::string& wordsPath,
+                           const std::string& setPath) {
+    Tags.clear();
+    WordGroups.clear();
+    return LoadTags(tagsPath) && LoadWordGroups(wordsPath) && LoadRatingKeys(setPath);
+}
+
+bool TRating::LoadTags(const std::string& path) {
+    TFileBuffer buffer;
+    if (!OpenFileBuffer(buffer, path) || !FindElement(buffer, "tags")) {
+        return false;
+    }
+    std::string text;
+    std::string value;
+    TTokenKind kind;
+    while ((kind = NextToken(buffer, text)) != tkEnd) {
+        // At the end of the data NextToken keeps answering tkEnd, so the loop ends.
+        if (kind != tkTagOpen || NextToken(buffer, text) != tkWord) {
+            continue;
+        }
+        Tags.push_back({text, 0});
+        switch (ReadItemValue(buffer, "rating", TValueMode::Numeric, value)) {
+        case TItemValue::EndOfData:
+            return false;
+        case TItemValue::OtherAttribute:
+            break;
+        case TItemValue::Found:
+            Tags.back().Rating = StrToInt(value);
+            break;
+        }
+    }
+    return true;
+}
+
+bool TRating::LoadWordGroups(const std::string& path) {
+    TFileBuffer buffer;
+    if (!OpenFileBuffer(buffer, path) || !FindElement(buffer, "words")) {
+        return false;
+    }
+    std::string text;
+    std::string value;
+    while (FindElement(buffer, "group")) {
+        WordGroups.emplace_back();
+        TWordGroup& group = WordGroups.back();
+        switch (ReadItemValue(buffer, "rating", TValueMode::Numeric, value)) {
+        case TItemValue::EndOfData:
+            return false;
+        case TItemValue::OtherAttribute:
+            break;
+        case TItemValue::Found:
+            group.Rating = StrToInt(value);
+            break;
+        }
+        if (!SkipTagEnd(buffer)) {
+            return false;
+        }
+        TTokenKind kind;
+        while ((kind = NextToken(buffer, text)) != tkTagClose && kind != tkEndTagOpen &&
+               kind != tkEnd) {
+            if (kind == tkWord) {
+                group.Text += text + ' ';
+            }
+        }
+        if (kind == tkEnd) {
+            break;
+        }
+    }
+    return true;
+}
+
+bool TRating::LoadRatingKeys(const std::string& path) {
+    return ReadSettingsFile(
+        path, "settings", "value", TValueMode::Numeric,
+        [this](const std::string& name, const std::string& value) {
+            for (const IntegerKey& key : IntegerKeys) {
+                if (name == key.Name) {
+                    this->*key.Field = StrToInt(value);
+                }
+            }
+            for (const HundredthsKey& key : HundredthsKeys) {
+                if (name == key.Name) {
+                    this->*key.Field = static_cast<double>(Extended(StrToInt(value)) / 100);
+                }
+            }
+        });
+}
+
+bool TRating::RateFile(const std::string& pagePath, std::int32_t indexDepthLimit) {
+    Words.clear();
+    wordIndex_.clear();
+    TagStack.clear();
+    Suppressed = false;
+    TFileBuffer page;
+    OpenFileBuffer(page, pagePath);
+    FileSize = page.Size;
+    ScanTokens(page, indexDepthLimit);
+    AddMetaKeywords(page);
+    CloseFileBuffer(page);
+
+    ScoreWords();
+    const std::size_t kept = std::min(Words.size(), static_cast<std::size_t>(std::max(KeysCount, 0)));
+    SortWords(kept);
+    Words.resize(kept);
+    ReindexWords();
+    return true;
+}
+
+void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
+    std::string text;
+    TTokenKind kind = tkEnd;
+    std::int32_t p = 0;
+    auto take = [&] {
+        kind = NextToken(page, text);
+        p += static_cast<std::int32_t>(text.size());
+        return kind;
+    };
+    auto takeUntil = [&](TTokenKind stop, TTokenKind alsoStop) {
+        while (take() != stop && kind != alsoStop && kind != tkEnd) {
+        }
+    };
+    do {
+        switch (take()) {
+        case tkNumber:
+            if (!IsDigit(static_cast<unsigned char>(text.back()))) {
+                text.pop_back();
+            }
+            [[fallthrough]];
+        case tkWord:
+            if (IsCandidate(text)) {
+                AddWord(text, p);
+            }
+            break;
+        case tkTagOpen:
+            if (take() == tkWord) {
+                PushTag(AnsiLowerCase(text));
+                takeUntil(tkTagClose, tkEmptyTagClose);
+                if (kind == tkEmptyTagClose && !TagStack.empty()) {
+                    TagStack.pop_back();
+                }
+            }
+            break;
+        case tkEndTagOpen:
+            if (take() == tkWord) {
+                PopTag(AnsiLowerCase(text));
+                takeUntil(tkTagClose, tkTagClose);
+            }
+            break;
+        case tkCommentOpen:
+            // Comment text is never rated; svxnoindex ... svxindex hides a whole
+            // part of the page.
+            if (take() == tkWord && text == "svxnoindex") {
+                while (take() != tkEnd) {
+                    if (kind == tkCommentOpen && (take() == tkEnd || text == "svxindex")) {
+                        break;
+                    }
+                }
+            }
+            if (kind != tkCommentClose && kind != tkEnd) {
+                takeUntil(tkCommentClose, tkCommentClose);
+            }
+            break;
+        case tkDeclOpen:
+        case tkPIOpen:
+            takeUntil(tkTagClose, tkTagClose);
+            break;
+        default:
+            break;
+        }
+    } while (p <= indexDepthLimit && kind != tkEnd);
+}
+
+void TRating::AddMetaKeywords(TFileBuffer& page) {
+    std::int32_t position = 0;
+    if (!FindText(page, "\"keywords\"", position)) {
+        return;
+    }
+    const std::string value = ReadQuoted(page, '"');
+    if (value.empty()) {
+        return;
+    }
+    const std::string pieces = value + ',';
+    std::size_t start = 0;
+    std::size_t comma;
+    while ((comma = pieces.find(',', start)) != std::string::npos) {
+        const std::string piece = Trim(pieces.substr(start, comma - start));
+        if (IsCandidate(piece)) {
+            AddKeyword(piece);
+        }
+        start = comma + 1;
+    }
+}
+
+void TRating::PushTag(const std::string& name) {
+    TOpenTag tag{name, 0, false};
+    const auto found = std::find_if(Tags.begin(), Tags.end(),
+                                    [&name](const TTagRating& rating) { return rating.Name == name; });
+    if (found != Tags.end()) {
+        tag.Rating = found->Rating;
+        if (tag.Rating < TagsMinimalRating) {
+            tag.Suppress = true;
+            Suppressed = true;
+        }
+    }
+    TagStack.push_back(tag);
+}
+
+void TRating::PopTag(const std::string& name) {
+    for (std::size_t k = TagStack.size(); k-- > 0;) {
+        if (TagStack[k].Name == name) {
+            if (TagStack[k].Suppress) {
+                Suppressed = false;
+            }
+            TagStack.resize(k);
+            return;
+        }
+    }
+    TagStack.clear();
+}
+
+bool TRating::IsStopWord(const std::string& lowerWord) const {
+    const std::string padded = ' ' + lowerWord + ' ';
+    return std::any_of(WordGroups.begin(), WordGroups.end(), [&](const TWordGroup& group) {
+        return group.Rating < StopWordsMinimalRating && group.Text.find(padded) != std::string::npos;
+    });
+}
+
+TWordRating* TRating::FindWord(const std::string& lowerWord) {
+    const auto found = wordIndex_.find(lowerWord);
+    return found == wordIndex_.end() ? nullptr : &Words[found->second];
+}
+
+void TRating::AppendWord(const std::string& lowerWord, std::int32_t position, double rating) {
+    wordIndex_.emplace(lowerWord, Words.size());
+    Words.push_back({lowerWord, 1, position, rating, 0});
+}
+
+void TRating::ReindexWords() {
+    wordIndex_.clear();
+    for (std::size_t i = 0; i < Words.size(); ++i) {
+        wordIndex_.emplace(Words[i].Word, i);
+    }
+}
+
+void TRating::AddWord(const std::string& word, std::int32_t position) {
+    if (Suppressed) {
+        return;
+    }
+    const std::string lower = AnsiLowerCase(word);
+    if (IsStopWord(lower)) {
+        return;
+    }
+    if (TWordRating* entry = FindWord(lower)) {
+        ++entry->Count;
+        entry->Rating = std::max(entry->Rating, RateWord(word, position));
+    } else {
+        AppendWord(lower, position, RateWord(word, position));
+    }
+}
+
+void TRating::AddKeyword(const std::string& keyword) {
+    const std::string lower = AnsiLowerCase(keyword);
+    if (IsStopWord(lower)) {
+        return;
+    }
+    const auto rating = [this, &keyword] {
+        return static_cast<double>(Extended(RateWord(keyword, 0)) * KeywordRating);
+    };
+    if (TWordRating* entry = FindWord(lower)) {
+        ++entry->Count;
+        if (KeywordRating > entry->Rating) {
+            entry->Rating = rating();
+        }
+    } else {
+        AppendWord(lower, 0, rating());
+    }
+}
+
+double TRating::RateWord(const std::string& word, std::int32_t position) const {
+    // An empty page has no positions to spread: the factor stays 1.
+    const Extended fall =
+        FileSize == 0 ? 0 : (Extended(BeginOfFile) - EndOfFile) * position / FileSize;
+    Extended rating = (1 - fall) * WordPositionWeight;
+
+    double caseValue;
+    if (IsDigit(static_cast<unsigned char>(word[0]))) {
+        caseValue = DigitRating;
+    } else {
+        std::size_t digits = 0;
+        std::size_t unchanged = 0;
+        for (const char c : word) {
+            const auto byte = static_cast<unsigned char>(c);
+            digits += IsDigit(byte);
+            unchanged += AnsiUpper(byte) == byte;
+        }
+        caseValue = digits > 0                ? CodeRating
+                    : unchanged == word.size() ? XXXRating
+                    : unchanged == 0           ? zzzRating
+                                               : YyyRating;
+    }
+    rating += Extended(WordCaseWeight) * caseValue;
+
+    Extended tags = 0;
+    for (const TOpenTag& tag : TagStack) {
+        tags += Extended(tag.Rating) / 100;
+    }
+    rating += TagWeight * tags;
+    return static_cast<double>(rating);
+}
+
+void TRating::ScoreWords() {
+    for (TWordRating& entry : Words) {
+        const std::string padded = ' ' + entry.Word + ' ';
+        double existing = 0;
+        for (const TWordGroup& group : WordGroups) {
+            if (group.Text.find(padded) != std::string::npos) {
+                existing = static_cast<double>(group.Rating * 0.01L);
+            }
+        }
+        entry.Score = static_cast<double>(Extended(entry.Count) * CountWeight + entry.Rating +
+                                          Extended(existing) * ExistingWeight);
+    }
+}
+
+void TRating::SortWords(std::size_t positions) {
+    positions = std::min(positions, Words.size());
+    for (std::size_t i = 0; i < positions; ++i) {
+        std::size_t best = i;
+        for (std::size_t j = i + 1; j < Words.size(); ++j) {
+            if (Words[j].Score > Words[best].Score) {
+                best = j;
+            }
+        }
+        std::swap(Words[i], Words[best]);
+    }
+    ReindexWords();
+}

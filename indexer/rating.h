@@ -1,0 +1,96 @@
+// Keyword rating: chooses the keywords of one page from the words of its text,
+// weighted by where they stand, their letter case and the elements around
+// them, with the weights of tags.xml, words.xml and set.xml.
+#pragma once
+
+#include "readers/file_buffer.h"
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+struct TTagRating {
+    std::string Name;
+    std::int32_t Rating = 0;
+};
+
+struct TWordGroup {
+    std::string Text = " "; // " word word word "
+    std::int32_t Rating = 0;
+};
+
+struct TOpenTag {
+    std::string Name;
+    std::int32_t Rating = 0;
+    bool Suppress = false; // this element switched word collection off
+};
+
+struct TWordRating {
+    std::string Word;
+    std::int32_t Count = 0;
+    std::int32_t Position = 0;
+    double Rating = 0;
+    double Score = 0;
+};
+
+class TRating {
+  public:
+    std::vector<TTagRating> Tags;
+    std::vector<TWordGroup> WordGroups;
+    std::vector<TOpenTag> TagStack;
+    bool Suppressed = false;
+    std::uint32_t FileSize = 0;
+
+    std::int32_t TagsMinimalRating = 0;
+    std::int32_t StopWordsMinimalRating = 0;
+    std::int32_t KeysCount = 0;
+    double BeginOfFile = 0;
+    double EndOfFile = 0;
+    double DigitRating = 0;
+    double XXXRating = 0;
+    double YyyRating = 0;
+    double zzzRating = 0;
+    double CodeRating = 0;
+    double KeywordRating = 0;
+    double ExistingWeight = 0;
+    double TagWeight = 0;
+    double WordPositionWeight = 0;
+    double WordCaseWeight = 0;
+    double CountWeight = 0;
+
+    std::vector<TWordRating> Words;
+
+    // Reads the three files in this order; a missing file or root stops the
+    // reading there (false). Raises ConversionError for a value that is not a
+    // whole number.
+    bool LoadSettings(const std::string& tagsPath, const std::string& wordsPath,
+                      const std::string& setPath);
+
+    // Rates the page, reading at most indexDepthLimit characters of token text;
+    // Words then holds at most KeysCount keywords, best first.
+    bool RateFile(const std::string& pagePath, std::int32_t indexDepthLimit);
+
+    void PushTag(const std::string& name);
+    void PopTag(const std::string& name);
+    void AddWord(const std::string& word, std::int32_t position);
+    void AddKeyword(const std::string& keyword);
+    double RateWord(const std::string& word, std::int32_t position) const;
+    void ScoreWords();
+    // Selection sort, highest score first, ties keeping the earlier entry in
+    // front at each step. Only the first `positions` places are settled.
+    void SortWords(std::size_t positions);
+
+  private:
+    bool LoadTags(const std::string& path);
+    bool LoadWordGroups(const std::string& path);
+    bool LoadRatingKeys(const std::string& path);
+    bool IsStopWord(const std::string& lowerWord) const;
+    TWordRating* FindWord(const std::string& lowerWord);
+    void AppendWord(const std::string& lowerWord, std::int32_t position, double rating);
+    void ReindexWords();
+    void ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit);
+    void AddMetaKeywords(TFileBuffer& page);
+
+    std::unordered_map<std::string, std::size_t> wordIndex_;
+};
