@@ -31,7 +31,8 @@ int RunRate(const CliOptions& options, const std::string& page) {
 void AddRateCommand(CLI::App& app, CliOptions& options) {
     auto page = std::make_shared<std::string>();
     CLI::App* command = app.add_subcommand(
-        "rate", "Rate the words of PAGE with the settings files and print the keywords, best first");
+        "rate",
+        "Rate the words of PAGE with the settings files and print the keywords, best first");
     command->add_option("PAGE", *page, "the page to rate")->required();
     command->callback([&options, page] { options.ExitStatus = RunRate(options, *page); });
 }

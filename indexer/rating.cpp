@@ -9,7 +9,9 @@
 
 namespace {
 
-bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(unsigned char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Words and keywords that begin with a space, a quote, "*", "<", ">", "&" or a
 // control character (for instance a decoded &lt;) are no candidates.
@@ -143,20 +145,20 @@ bool TRating::LoadWordGroups(const std::string& path) {
 }
 
 bool TRating::LoadRatingKeys(const std::string& path) {
-    return ReadSettingsFile(
-        path, "settings", "value", TValueMode::Numeric,
-        [this](const std::string& name, const std::string& value) {
-            for (const IntegerKey& key : IntegerKeys) {
-                if (name == key.Name) {
-                    this->*key.Field = StrToInt(value);
-                }
-            }
-            for (const HundredthsKey& key : HundredthsKeys) {
-                if (name == key.Name) {
-                    this->*key.Field = static_cast<double>(Extended(StrToInt(value)) / 100);
-                }
-            }
-        });
+    return ReadSettingsFile(path, "settings", "value", TValueMode::Numeric,
+                            [this](const std::string& name, const std::string& value) {
+                                for (const IntegerKey& key : IntegerKeys) {
+                                    if (name == key.Name) {
+                                        this->*key.Field = StrToInt(value);
+                                    }
+                                }
+                                for (const HundredthsKey& key : HundredthsKeys) {
+                                    if (name == key.Name) {
+                                        this->*key.Field =
+                                            static_cast<double>(Extended(StrToInt(value)) / 100);
+                                    }
+                                }
+                            });
 }
 
 bool TRating::RateFile(const std::string& pagePath, std::int32_t indexDepthLimit) {
@@ -164,6 +166,7 @@ bool TRating::RateFile(const std::string& pagePath, std::int32_t indexDepthLimit
     wordIndex_.clear();
     TagStack.clear();
     Suppressed = false;
+    IndexWordGroups();
     TFileBuffer page;
     OpenFileBuffer(page, pagePath);
     FileSize = page.Size;
@@ -172,11 +175,31 @@ bool TRating::RateFile(const std::string& pagePath, std::int32_t indexDepthLimit
     CloseFileBuffer(page);
 
     ScoreWords();
-    const std::size_t kept = std::min(Words.size(), static_cast<std::size_t>(std::max(KeysCount, 0)));
+    groupIndexReady_ = false;
+    const std::size_t kept =
+        std::min(Words.size(), static_cast<std::size_t>(std::max(KeysCount, 0)));
     SortWords(kept);
     Words.resize(kept);
     ReindexWords();
     return true;
+}
+
+void TRating::IndexWordGroups() {
+    groupIndex_.clear();
+    for (std::size_t g = 0; g < WordGroups.size(); ++g) {
+        const TWordGroup& group = WordGroups[g];
+        std::size_t start = 1;
+        std::size_t space;
+        while ((space = group.Text.find(' ', start)) != std::string::npos) {
+            if (space > start) {
+                GroupFacts& facts = groupIndex_[group.Text.substr(start, space - start)];
+                facts.Stop = facts.Stop || group.Rating < StopWordsMinimalRating;
+                facts.LastGroup = g;
+            }
+            start = space + 1;
+        }
+    }
+    groupIndexReady_ = true;
 }
 
 void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
@@ -266,8 +289,9 @@ void TRating::AddMetaKeywords(TFileBuffer& page) {
 
 void TRating::PushTag(const std::string& name) {
     TOpenTag tag{name, 0, false};
-    const auto found = std::find_if(Tags.begin(), Tags.end(),
-                                    [&name](const TTagRating& rating) { return rating.Name == name; });
+    const auto found = std::find_if(Tags.begin(), Tags.end(), [&name](const TTagRating& rating) {
+        return rating.Name == name;
+    });
     if (found != Tags.end()) {
         tag.Rating = found->Rating;
         if (tag.Rating < TagsMinimalRating) {
@@ -292,9 +316,14 @@ void TRating::PopTag(const std::string& name) {
 }
 
 bool TRating::IsStopWord(const std::string& lowerWord) const {
+    if (groupIndexReady_ && lowerWord.find(' ') == std::string::npos) {
+        const auto found = groupIndex_.find(lowerWord);
+        return found != groupIndex_.end() && found->second.Stop;
+    }
     const std::string padded = ' ' + lowerWord + ' ';
     return std::any_of(WordGroups.begin(), WordGroups.end(), [&](const TWordGroup& group) {
-        return group.Rating < StopWordsMinimalRating && group.Text.find(padded) != std::string::npos;
+        return group.Rating < StopWordsMinimalRating &&
+               group.Text.find(padded) != std::string::npos;
     });
 }
 
@@ -366,7 +395,7 @@ double TRating::RateWord(const std::string& word, std::int32_t position) const {
             digits += IsDigit(byte);
             unchanged += AnsiUpper(byte) == byte;
         }
-        caseValue = digits > 0                ? CodeRating
+        caseValue = digits > 0                 ? CodeRating
                     : unchanged == word.size() ? XXXRating
                     : unchanged == 0           ? zzzRating
                                                : YyyRating;
@@ -381,17 +410,27 @@ double TRating::RateWord(const std::string& word, std::int32_t position) const {
     return static_cast<double>(rating);
 }
 
+double TRating::ExistingRating(const std::string& lowerWord) const {
+    if (groupIndexReady_ && lowerWord.find(' ') == std::string::npos) {
+        const auto found = groupIndex_.find(lowerWord);
+        return found == groupIndex_.end()
+                   ? 0
+                   : static_cast<double>(WordGroups[found->second.LastGroup].Rating * 0.01L);
+    }
+    const std::string padded = ' ' + lowerWord + ' ';
+    double existing = 0;
+    for (const TWordGroup& group : WordGroups) {
+        if (group.Text.find(padded) != std::string::npos) {
+            existing = static_cast<double>(group.Rating * 0.01L);
+        }
+    }
+    return existing;
+}
+
 void TRating::ScoreWords() {
     for (TWordRating& entry : Words) {
-        const std::string padded = ' ' + entry.Word + ' ';
-        double existing = 0;
-        for (const TWordGroup& group : WordGroups) {
-            if (group.Text.find(padded) != std::string::npos) {
-                existing = static_cast<double>(group.Rating * 0.01L);
-            }
-        }
         entry.Score = static_cast<double>(Extended(entry.Count) * CountWeight + entry.Rating +
-                                          Extended(existing) * ExistingWeight);
+                                          Extended(ExistingRating(entry.Word)) * ExistingWeight);
     }
 }
 

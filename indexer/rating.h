@@ -86,6 +86,8 @@ class TRating {
     bool LoadWordGroups(const std::string& path);
     bool LoadRatingKeys(const std::string& path);
     bool IsStopWord(const std::string& lowerWord) const;
+    double ExistingRating(const std::string& lowerWord) const;
+    void IndexWordGroups();
     TWordRating* FindWord(const std::string& lowerWord);
     void AppendWord(const std::string& lowerWord, std::int32_t position, double rating);
     void ReindexWords();
@@ -93,4 +95,14 @@ class TRating {
     void AddMetaKeywords(TFileBuffer& page);
 
     std::unordered_map<std::string, std::size_t> wordIndex_;
+
+    // What the word groups say of each of their words, built while a page is
+    // rated (the groups cannot change then): a word without spaces stands in a
+    // group exactly when it is one of the group's words.
+    struct GroupFacts {
+        bool Stop = false;
+        std::size_t LastGroup = 0; // the last group holding the word
+    };
+    std::unordered_map<std::string, GroupFacts> groupIndex_;
+    bool groupIndexReady_ = false;
 };

@@ -6,6 +6,8 @@ packages=(
   build-essential cmake pkg-config clang
   libgtest-dev libbenchmark-dev
   qt6-base-dev libcli11-dev nlohmann-json3-dev
+  # real documentation pages for the keyword-rating tests and measurements
+  sqlite3-doc git-doc
 )
 
 missing=()

@@ -1,44 +1,14 @@
 // sitevane-cli run as a separate process, as scripts run it.
 #include "platform/files.h"
+#include "support/cli_run.h"
 #include "support/scratch_folder.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <sys/wait.h>
-
-namespace {
-
-struct RunResult {
-    int Status = -1;
-    std::string Output;
-};
-
-// Runs sitevane-cli with the arguments (already quoted for the shell).
-RunResult RunCli(const std::string& arguments) {
-    RunResult result;
-    FILE* pipe =
-        ::popen((std::string("'") + SITEVANE_CLI + "' " + arguments + " 2>/dev/null").c_str(), "r");
-    char chunk[4096];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) {
-        result.Output.append(chunk, got);
-    }
-    const int status = ::pclose(pipe);
-    result.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
-std::string CliFolder() {
-    const std::string cli = SITEVANE_CLI;
-    return cli.substr(0, cli.rfind('/') + 1);
-}
-
-} // namespace
 
 TEST(Cli, SettingsOnACleanMachineAreTheDefaults) {
     RelocatedRegistry registry;
-    const RunResult run = RunCli("settings");
+    const CliResult run = RunCli("settings");
     ASSERT_EQ(run.Status, 0);
     const auto settings = nlohmann::json::parse(run.Output);
     EXPECT_EQ(settings["SetupDir"], CliFolder());
@@ -64,7 +34,7 @@ TEST(Cli, SettingsFromAGivenProgramFolder) {
     ScratchFolder setup;
     setup.Write("set.xml",
                 "<settings><IndexDepthLimit value=\"64\"/><Extensions value=\"htm, caf\xE9\"/>");
-    const RunResult run = RunCli("--setup '" + setup.Path() + "' settings");
+    const CliResult run = RunCli("--setup '" + setup.Path() + "' settings");
     ASSERT_EQ(run.Status, 0);
     const auto settings = nlohmann::json::parse(run.Output);
     EXPECT_EQ(settings["IndexDepthLimit"], 65536);
@@ -76,7 +46,7 @@ TEST(Cli, SettingsFromAGivenProgramFolder) {
 TEST(Cli, TokensPrintsOneJsonObjectALine) {
     ScratchFolder folder;
     const std::string file = folder.Write("page.html", "<b>caf&eacute;</b>\r");
-    const RunResult run = RunCli("tokens '" + file + "'");
+    const CliResult run = RunCli("tokens '" + file + "'");
     ASSERT_EQ(run.Status, 0);
     EXPECT_EQ(run.Output, "{\"kind\":5,\"name\":\"tkTagOpen\",\"text\":\"<\"}\n"
                           "{\"kind\":13,\"name\":\"tkWord\",\"text\":\"b\"}\n"
@@ -94,7 +64,7 @@ TEST(Cli, FailuresAndUsageErrorsHaveTheirStatus) {
     EXPECT_EQ(RunCli("").Status, 2);
     EXPECT_EQ(RunCli("no-such-command").Status, 2);
     EXPECT_EQ(RunCli("tokens").Status, 2);
-    const RunResult help = RunCli("--help");
+    const CliResult help = RunCli("--help");
     EXPECT_EQ(help.Status, 0);
     EXPECT_NE(help.Output.find("tokens"), std::string::npos);
 }

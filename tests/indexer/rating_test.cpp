@@ -29,7 +29,8 @@ struct SettingsFiles {
 // Settings under which every counted word scores above zero and all are kept.
 const char* const CountEverything = "<KeysCount value=\"40\"/><CountWeight value=\"100\"/>";
 
-Strings KeywordsOf(const SettingsFiles& settings, const std::string& page, std::int32_t limit = 65536) {
+Strings KeywordsOf(const SettingsFiles& settings, const std::string& page,
+                   std::int32_t limit = 65536) {
     TRating rating;
     settings.Load(rating);
     const std::string path = settings.Folder.Write("page.html", page);
@@ -49,12 +50,13 @@ Strings Sorted(Strings words) {
 } // namespace
 
 TEST(Rating, WorkedExampleToTheLastBit) {
-    SettingsFiles settings("<BeginOfFile value=\"100\"/><EndOfFile value=\"50\"/>"
-                           "<WordPositionWeight value=\"100\"/><WordCaseWeight value=\"100\"/>"
-                           "<zzzRating value=\"50\"/><CountWeight value=\"10\"/><KeysCount value=\"10\"/>");
+    SettingsFiles settings(
+        "<BeginOfFile value=\"100\"/><EndOfFile value=\"50\"/>"
+        "<WordPositionWeight value=\"100\"/><WordCaseWeight value=\"100\"/>"
+        "<zzzRating value=\"50\"/><CountWeight value=\"10\"/><KeysCount value=\"10\"/>");
     // "apple" ends at 500 and at 900 characters of token text in a 1000-byte page.
-    const std::string page = std::string(495, ' ') + "apple" + std::string(395, ' ') + "apple" +
-                             std::string(100, ' ');
+    const std::string page =
+        std::string(495, ' ') + "apple" + std::string(395, ' ') + "apple" + std::string(100, ' ');
     ASSERT_EQ(page.size(), 1000u);
     TRating rating;
     ASSERT_TRUE(settings.Load(rating));
@@ -79,8 +81,8 @@ TEST(Rating, CaseClasses) {
     rating.CodeRating = 5;
     rating.FileSize = 100;
     const std::vector<std::pair<std::string, double>> cases = {
-        {"apple", 4}, {"Paris", 3},         {"NASA", 2},        {"e-mail", 3},    {"mp3", 5},
-        {"2005", 1},  {"search engine", 3}, {"\xE9t\xE9", 4},   {"\xC9T\xC9", 2}, {"\xDF", 2},
+        {"apple", 4}, {"Paris", 3},         {"NASA", 2},      {"e-mail", 3},    {"mp3", 5},
+        {"2005", 1},  {"search engine", 3}, {"\xE9t\xE9", 4}, {"\xC9T\xC9", 2}, {"\xDF", 2},
         {"R2D2", 5},  {"it's", 3},          {"\xC9t\xE9", 3}};
     for (const auto& [word, expected] : cases) {
         EXPECT_EQ(rating.RateWord(word, 0), expected) << word;
@@ -90,7 +92,8 @@ TEST(Rating, CaseClasses) {
 TEST(Rating, LowRatedTagsSuppressUntilTheirOwnEndTag) {
     SettingsFiles settings(std::string(CountEverything) + "<TagsMinimalRating value=\"10\"/>",
                            "<script rating=\"0\"/><style rating=\"0\"/><h1 rating=\"50\"/>");
-    EXPECT_EQ(Sorted(KeywordsOf(settings, "<p>alpha <script>var beta;</script> gamma <style>p{}</style>")),
+    EXPECT_EQ(Sorted(KeywordsOf(settings,
+                                "<p>alpha <script>var beta;</script> gamma <style>p{}</style>")),
               Strings({"alpha", "gamma"}));
     // The empty-element form switches collection off; closing the p around it does
     // not switch it on again; only the end tag of a suppressing element does.
@@ -111,9 +114,10 @@ TEST(Rating, NoIndexCommentsHideText) {
 }
 
 TEST(Rating, KeywordsMetaElement) {
-    SettingsFiles settings(std::string(CountEverything) +
-                               "<StopWordsMinimalRating value=\"1\"/><KeywordRating value=\"300\"/>",
-                           "", "<group rating=\"0\">the and</group>");
+    SettingsFiles settings(
+        std::string(CountEverything) +
+            "<StopWordsMinimalRating value=\"1\"/><KeywordRating value=\"300\"/>",
+        "", "<group rating=\"0\">the and</group>");
     TRating rating;
     settings.Load(rating);
     rating.RateFile(settings.Folder.Write("page.html", "<html><head><meta name=\"KEYWORDS\" "
@@ -192,9 +196,10 @@ TEST(Rating, ReadingStopsAfterTheDepthLimitButNotForTheMetaElement) {
 }
 
 TEST(Rating, ScoresAddCountExistingGroupAndRating) {
-    SettingsFiles settings("<KeysCount value=\"5\"/><CountWeight value=\"10\"/>"
-                           "<ExistingWeight value=\"200\"/>",
-                           "", "<group rating=\"50\">sail boat</group><group rating=\"80\">boat</group>");
+    SettingsFiles settings(
+        "<KeysCount value=\"5\"/><CountWeight value=\"10\"/>"
+        "<ExistingWeight value=\"200\"/>",
+        "", "<group rating=\"50\">sail boat</group><group rating=\"80\">boat</group>");
     TRating rating;
     settings.Load(rating);
     rating.RateFile(settings.Folder.Write("page.html", "boat sail sail wind"), 1024);
@@ -225,7 +230,8 @@ TEST(Rating, TheFilesAreReadInOrderAndStopAtTheFirstMissingOne) {
         EXPECT_EQ(rating.KeysCount, 0);
     }
     {
-        SettingsFiles settings(set, "<b rating=\"5\"/><i id=\"x\" rating=\"7\"/><h1 rating=\"-3\"/>",
+        SettingsFiles settings(set,
+                               "<b rating=\"5\"/><i id=\"x\" rating=\"7\"/><h1 rating=\"-3\"/>",
                                "<group rating=\"2\">alpha beta</group><group>gamma</group>");
         TRating rating;
         EXPECT_TRUE(settings.Load(rating));
@@ -266,4 +272,14 @@ TEST(Rating, NegativeKeysCountAndEmptyPages) {
     EXPECT_EQ(rating.RateWord("word", 0), 1.0); // no division by zero
     SettingsFiles counting(CountEverything);
     EXPECT_EQ(KeywordsOf(counting, ""), Strings());
+}
+
+TEST(Rating, GroupsMatchWholeWordsAndRunsOfWords) {
+    SettingsFiles settings(std::string(CountEverything) + "<StopWordsMinimalRating value=\"1\"/>",
+                           "", "<group rating=\"0\">search engine</group>");
+    // "search engine" stands in the group's text as a run of two words.
+    EXPECT_EQ(
+        Sorted(KeywordsOf(settings, "<meta name=\"keywords\" content=\"Search Engine, engine room, "
+                                    "sear\">search engines searching")),
+        Strings({"engine room", "engines", "sear", "searching"}));
 }

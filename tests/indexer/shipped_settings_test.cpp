@@ -1,0 +1,109 @@
+// The settings files that ship with the program, over real documentation pages:
+// stop words never become keywords, title words rank near the top, and nothing
+// inside script or style elements is counted.
+#include "app/app_settings.h"
+#include "indexer/rating.h"
+#include "platform/files.h"
+#include "readers/file_buffer.h"
+#include "support/doc_pages.h"
+#include "support/page_facts.h"
+
+#include <gtest/gtest.h>
+#include <iostream>
+#include <set>
+#include <sstream>
+
+namespace {
+
+std::set<std::string> StopWords(const TRating& rating) {
+    std::set<std::string> stopWords;
+    for (const TWordGroup& group : rating.WordGroups) {
+        if (group.Rating < rating.StopWordsMinimalRating) {
+            std::istringstream words(group.Text);
+            for (std::string word; words >> word;) {
+                stopWords.insert(word);
+            }
+        }
+    }
+    return stopWords;
+}
+
+} // namespace
+
+TEST(ShippedSettings, ChooseAcceptableKeywordsOnRealPages) {
+    const std::string setup = ExecutableFolder();
+    AppSettings.SetupDir = setup;
+    LoadSetXml();
+    TRating settings;
+    ASSERT_TRUE(settings.LoadSettings(setup + "tags.xml", setup + "words.xml", setup + "set.xml"));
+    ASSERT_GE(settings.KeysCount, 10);
+    ASSERT_LE(settings.KeysCount, 40);
+    const std::set<std::string> stopWords = StopWords(settings);
+    ASSERT_GT(stopWords.size(), 500u);
+
+    std::size_t pages = 0;
+    std::size_t titledPages = 0;
+    std::size_t titleInTopThree = 0;
+    std::size_t keywords = 0;
+    std::size_t numbers = 0;
+    std::vector<std::string> stopWordKeywords;
+    std::vector<std::string> hiddenKeywords;
+    for (const DocPackage& package : DocPackages()) {
+        const std::vector<std::string> files = HtmlFilesBelow(package.Folder);
+        EXPECT_GE(files.size(), 100u) << package.Name << " is not installed";
+        for (const std::string& file : files) {
+            std::string page;
+            ASSERT_TRUE(ReadWholeFile(file, page));
+            TRating rating;
+            rating.LoadSettings(setup + "tags.xml", setup + "words.xml", setup + "set.xml");
+            rating.RateFile(file, AppSettings.IndexDepthLimit);
+            ++pages;
+            keywords += rating.Words.size();
+
+            const std::string visible = VisibleText(page);
+            const std::set<std::string> meta = MetaKeywords(page);
+            for (const TWordRating& word : rating.Words) {
+                numbers += word.Word[0] >= '0' && word.Word[0] <= '9';
+                if (stopWords.count(word.Word)) {
+                    stopWordKeywords.push_back(file + ": " + word.Word);
+                }
+                if (!meta.count(word.Word) && visible.find(word.Word) == std::string::npos) {
+                    hiddenKeywords.push_back(file + ": " + word.Word);
+                }
+            }
+            std::set<std::string> title;
+            for (const std::string& word : TitleWords(page)) {
+                if (!stopWords.count(word)) {
+                    title.insert(word);
+                }
+            }
+            if (title.empty()) {
+                continue;
+            }
+            ++titledPages;
+            for (std::size_t i = 0; i < rating.Words.size() && i < 3; ++i) {
+                if (title.count(rating.Words[i].Word)) {
+                    ++titleInTopThree;
+                    break;
+                }
+            }
+        }
+    }
+    const double titleShare = titledPages ? 100.0 * titleInTopThree / titledPages : 0;
+    const double numberShare = keywords ? 100.0 * numbers / keywords : 0;
+    std::cout << pages << " pages, " << static_cast<double>(keywords) / pages
+              << " keywords a page, " << numberShare << "% of them numbers; " << titleInTopThree
+              << " of " << titledPages << " titled pages (" << titleShare
+              << "%) have a title word among their first three keywords; "
+              << stopWordKeywords.size() << " stop-word keywords; " << hiddenKeywords.size()
+              << " keywords found only inside script, style, comments or tags\n";
+    EXPECT_GE(pages, 200u);
+    EXPECT_GE(titleShare, 70.0);
+    EXPECT_LT(numberShare, 10.0);
+    for (const std::string& stopWord : stopWordKeywords) {
+        ADD_FAILURE() << "stop word " << stopWord;
+    }
+    for (const std::string& hidden : hiddenKeywords) {
+        ADD_FAILURE() << hidden;
+    }
+}
