@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class OutputFile;
+
 // The keyword that marks a link the base update leaves alone (case-sensitive).
 extern const char* const DontUpdateKeyword;
 
@@ -35,6 +37,12 @@ class TCat {
     void ToEnd(std::int32_t position);
     void StepUp(std::int32_t position);
     void StepDown(std::int32_t position);
+
+    // Appends the categories of an engine file's cg array; nothing when the file
+    // cannot be read.
+    void LoadFromFile(const std::string& path);
+    // Writes the cg array; false at the first write that fails.
+    bool WriteToFile(OutputFile& file) const;
 
   private:
     std::vector<std::string> names_;
@@ -68,6 +76,14 @@ class TBase {
     void CategoryDeleted(std::int32_t k);
 
     bool IsDontUpdate(std::int32_t position) const;
+
+    // Appends the links of an engine file's ln, ds and kw arrays; nothing when
+    // the file cannot be read. Raises ConversionError for a category number that
+    // is not a whole number, the links read before it staying.
+    void LoadFromFile(const std::string& path);
+    // Writes the database's begin line and the ln, ds and kw arrays; false at the
+    // first write that fails.
+    bool WriteToFile(OutputFile& file) const;
 
   private:
     std::vector<TBaseRecord> links_;

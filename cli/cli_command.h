@@ -16,3 +16,4 @@ void StartCore(const CliOptions& options);
 void AddTokensCommand(CLI::App& app, CliOptions& options);
 void AddSettingsCommand(CLI::App& app, CliOptions& options);
 void AddRateCommand(CLI::App& app, CliOptions& options);
+void AddEngineCommands(CLI::App& app, CliOptions& options);

@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     AddTokensCommand(app, options);
     AddSettingsCommand(app, options);
     AddRateCommand(app, options);
+    AddEngineCommands(app, options);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -62,13 +62,45 @@ bool ReadWholeFile(const std::string& path, std::string& data) {
     return ok;
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& data) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) {
+OutputFile::~OutputFile() {
+    Close();
+}
+
+bool OutputFile::Create(const std::string& path) {
+    Close();
+    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    failed_ = fd_ < 0;
+    return !failed_;
+}
+
+bool OutputFile::Write(const char* data, std::size_t size) {
+    constexpr std::size_t BlockSize = 1 << 16;
+    if (failed_ || fd_ < 0) {
         return false;
     }
-    const bool written = WriteAll(fd, data.data(), data.size());
-    return ::close(fd) == 0 && written;
+    pending_.append(data, size);
+    return pending_.size() < BlockSize || Flush();
+}
+
+bool OutputFile::Flush() {
+    failed_ = failed_ || !WriteAll(fd_, pending_.data(), pending_.size());
+    pending_.clear();
+    return !failed_;
+}
+
+bool OutputFile::Close() {
+    if (fd_ < 0) {
+        return false;
+    }
+    const bool written = Flush();
+    const bool closed = ::close(fd_) == 0;
+    fd_ = -1;
+    return written && closed;
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& data) {
+    OutputFile file;
+    return file.Create(path) && file.Write(data) && file.Close();
 }
 
 bool FileExists(const std::string& path) {

@@ -12,6 +12,31 @@ constexpr char PathSeparator = '/';
 bool ReadWholeFile(const std::string& path, std::string& data);
 bool WriteWholeFile(const std::string& path, const std::string& data);
 
+// A file being written, with its bytes gathered in memory and written in large
+// blocks. Every write after a failed one fails too, so that a caller can check
+// once, at Close.
+class OutputFile {
+  public:
+    OutputFile() = default;
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    // Creates the file, replacing one of that name.
+    bool Create(const std::string& path);
+    bool Write(const char* data, std::size_t size);
+    bool Write(const std::string& text) { return Write(text.data(), text.size()); }
+    // Writes what is gathered and closes; true when every byte reached the file.
+    bool Close();
+
+  private:
+    bool Flush();
+
+    int fd_ = -1;
+    bool failed_ = false;
+    std::string pending_;
+};
+
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 // Creates the folder and any missing parents.

@@ -1,46 +1,9 @@
 #include "app/app_settings.h"
 #include "app/documents.h"
 #include "platform/files.h"
-#include "support/scratch_folder.h"
+#include "support/fake_programs.h"
 
-#include <chrono>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <thread>
-
-namespace {
-
-// A folder of stand-in programs that log how they were called, alone on PATH, so
-// that no real browser or editor starts.
-class FakePrograms {
-  public:
-    FakePrograms() : path_("PATH", folder_.Path()) {}
-
-    void Add(const std::string& name) {
-        const std::string script =
-            folder_.Write(name, "#!/bin/sh\nprintf '%s %s' \"${0##*/}\" \"$*\" > \"" + log() +
-                                    ".tmp\"\n/bin/mv \"" + log() + ".tmp\" \"" + log() + "\"\n");
-        ::chmod(script.c_str(), 0755);
-    }
-    std::string Path(const std::string& name) const { return folder_.Path() + name; }
-
-    // The one call that was made, or the empty text when none came.
-    std::string Call() const {
-        for (int i = 0; i < 200 && !FileExists(log()); ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(25));
-        }
-        std::string call;
-        ReadWholeFile(log(), call);
-        return call;
-    }
-
-  private:
-    std::string log() const { return folder_.Path() + "calls.log"; }
-    ScratchFolder folder_;
-    ScopedEnvironment path_;
-};
-
-} // namespace
 
 TEST(Documents, OpenDocumentPrefersTheDesktopOpener) {
     FakePrograms programs;

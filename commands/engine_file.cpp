@@ -1,0 +1,161 @@
+#include "commands/engine_file.h"
+
+#include "app/app_settings.h"
+#include "app/application.h"
+#include "app/documents.h"
+#include "platform/ansi.h"
+#include "platform/files.h"
+#include "readers/file_buffer.h"
+
+#include <algorithm>
+#include <vector>
+
+const char* const CannotSaveMessage = "Cannot rename file. Saving was not completed.";
+const char* const EngineNotFoundMessage =
+    "Search engine is not found in this file. Saving was not completed.";
+
+namespace {
+
+const char* const TemplateEnginePage = "svx.html";
+const char* const OwnTemplateEnginePage = "qzv.html";
+
+void ShowError(Ui& ui, const std::string& text) {
+    ui.ShowMessage(text, "Error", MessageIcon::Error);
+}
+
+void LoadLists(const std::string& path) {
+    Base->Clear();
+    Cat->Clear();
+    Base->LoadFromFile(path);
+    Cat->LoadFromFile(path);
+}
+
+bool EndsWith(const std::string& text, const std::string& ending) {
+    return text.size() >= ending.size() &&
+           AnsiLowerCase(text.substr(text.size() - ending.size())) == ending;
+}
+
+// Writes the head of the page up to the begin signature and two bytes more, the
+// lists, and the page from the end signature on. Answers the message to show, or
+// nothing when the temporary file holds the whole new page.
+const char* WriteNewEngine(TFileBuffer& page, OutputFile& file) {
+    std::int32_t position = 0;
+    if (!FindText(page, AppSettings.BeginSignature, position)) {
+        return EngineNotFoundMessage;
+    }
+    const std::size_t headEnd =
+        std::min<std::size_t>(static_cast<std::size_t>(position) + 2, page.Size);
+    bool written =
+        file.Write(page.Data.data(), headEnd) && Base->WriteToFile(file) && Cat->WriteToFile(file);
+    if (!FindText(page, AppSettings.EndSignature, position)) {
+        return EngineNotFoundMessage;
+    }
+    const std::size_t tailStart =
+        static_cast<std::size_t>(position) - AppSettings.EndSignature.size();
+    written = written && file.Write(page.Data.data() + tailStart, page.Size - tailStart);
+    return file.Close() && written ? nullptr : CannotSaveMessage;
+}
+
+} // namespace
+
+std::string FolderOf(const std::string& path) {
+    return path.substr(0, path.rfind(PathSeparator) + 1);
+}
+
+void OpenEngine(const std::string& path, Ui& ui) {
+    EngineFileName = path;
+    LoadLists(path);
+    ui.RefreshView();
+}
+
+void NewEngineFromTemplate(const std::string& newPath, const std::string& templateName, Ui& ui) {
+    const std::string folder = FolderOf(newPath);
+    CopyTemplateTree(AppSettings.TemplatesPath + templateName + PathSeparator, folder, ui);
+    RenameFile(folder + TemplateEnginePage, newPath);
+    LoadLists(newPath);
+    ui.RefreshView();
+}
+
+void CopyTemplateTree(const std::string& source, const std::string& destination, Ui& ui) {
+    std::vector<FolderEntry> entries;
+    ListFolder(source, entries);
+    for (const FolderEntry& entry : entries) {
+        const std::string from = source + entry.Name;
+        const std::string to = destination + entry.Name;
+        if (entry.IsFolder) {
+            CreateFolders(to);
+            CopyTemplateTree(from + PathSeparator, to + PathSeparator, ui);
+            continue;
+        }
+        if (FileExists(to) &&
+            ui.Ask("File " + to + " is exists.\nDo you want to replace it?", "Question",
+                   MessageIcon::Warning, MessageButtons::YesNo) != Answer::Yes) {
+            continue;
+        }
+        if (!CopyFile(from, to, false)) {
+            ShowError(ui, "Cannot copy file " + from + "\nto directory " + destination);
+        }
+    }
+}
+
+void ImportLinks(const std::string& path, Ui& ui) {
+    Base->LoadFromFile(path);
+    ui.RefreshView();
+}
+
+void SaveEngine(Ui& ui) {
+    const std::string temporary = EngineFileName + "~temp~";
+    const std::string previous = EngineFileName + "~temp1~";
+    TFileBuffer page;
+    OutputFile file;
+    if (!OpenFileBuffer(page, EngineFileName) || !file.Create(temporary)) {
+        ShowError(ui, CannotSaveMessage);
+        return;
+    }
+    if (const char* failure = WriteNewEngine(page, file)) {
+        file.Close();
+        DeleteFile(temporary);
+        ShowError(ui, failure);
+        return;
+    }
+    if (!RenameFile(EngineFileName, previous)) {
+        DeleteFile(temporary);
+        ShowError(ui, CannotSaveMessage);
+        return;
+    }
+    if (!RenameFile(temporary, EngineFileName)) {
+        ShowError(ui, CannotSaveMessage);
+        return;
+    }
+    DeleteFile(previous);
+}
+
+void SaveEngineAs(const std::string& path, Ui& ui) {
+    CopyFile(EngineFileName, path, false);
+    EngineFileName = path;
+    SaveEngine(ui);
+}
+
+void BuildInto(const std::string& path, Ui& ui) {
+    EngineFileName = path;
+    SaveEngine(ui);
+}
+
+void SaveEngineAsTemplate(const std::string& templateName, Ui& ui) {
+    const std::string folder = AppSettings.TemplatesPath + templateName;
+    CreateFolders(folder);
+    const std::string page = folder + PathSeparator + OwnTemplateEnginePage;
+    CopyFile(EngineFileName, page, false);
+    SaveEngineAs(page, ui);
+}
+
+void ShowSearch() {
+    const std::string folder = FolderOf(EngineFileName);
+    std::string page = folder + TemplateEnginePage;
+    if (!FileExists(page)) {
+        const bool engineIsPage =
+            EndsWith(EngineFileName, ".html") || EndsWith(EngineFileName, ".htm");
+        page = engineIsPage ? EngineFileName : folder + "search.html";
+    }
+    OpenDocument(page);
+}

@@ -1,0 +1,33 @@
+// The operations on engine files: open, new from a template, import, save, save
+// as, build into a page, save as template, and showing the search page.
+#pragma once
+
+#include "commands/ui.h"
+
+#include <string>
+
+extern const char* const CannotSaveMessage;
+extern const char* const EngineNotFoundMessage;
+
+// The folder of a path: its text up to and including the last separator.
+std::string FolderOf(const std::string& path);
+
+void OpenEngine(const std::string& path, Ui& ui);
+// Copies the template's folder beside newPath, renames its engine page svx.html
+// to newPath and loads the lists from it.
+void NewEngineFromTemplate(const std::string& newPath, const std::string& templateName, Ui& ui);
+// Copies every entry of source into destination (both ending with the
+// separator), asking before a file is replaced.
+void CopyTemplateTree(const std::string& source, const std::string& destination, Ui& ui);
+// Appends the links of another engine file; they keep their category numbers.
+void ImportLinks(const std::string& path, Ui& ui);
+// Writes the lists into the engine file between its signatures. The file is
+// replaced only when the whole new file was written.
+void SaveEngine(Ui& ui);
+void SaveEngineAs(const std::string& path, Ui& ui);
+void BuildInto(const std::string& path, Ui& ui);
+void SaveEngineAsTemplate(const std::string& templateName, Ui& ui);
+// Opens the search page of the engine's folder: svx.html; where there is none,
+// the engine file itself when it is an HTML page, else the folder's search.html
+// (the page that includes a script engine).
+void ShowSearch();

@@ -1,0 +1,160 @@
+#include "commands/engine_file.h"
+#include "platform/files.h"
+#include "support/engine_fixture.h"
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const std::string Head = "<html>\r\n<script>\r\n//settings\r\n";
+const std::string Tail = std::string("//DatabaseEnd\r\n</script>\r\n\0\x01\xFF binary tail", 36);
+const std::string ExampleBlock = "//DatabaseBegin\r\n"
+                                 "var ln=new Array(\r\n"
+                                 "  '1+Bob\\'s page+docs\\\\a.html'\r\n"
+                                 ");\r\n"
+                                 "var ds=new Array(\r\n"
+                                 "  ''\r\n"
+                                 ");\r\n"
+                                 "var kw=new Array(\r\n"
+                                 "  'alpha+beta'\r\n"
+                                 ");\r\n"
+                                 "var cg=new Array(\r\n"
+                                 "  'News',\r\n"
+                                 "  'Docs'\r\n"
+                                 ");\r\n";
+
+class SaveEngineTest : public EngineTest {
+  protected:
+    void SetUp() override {
+        Cat->Add("News");
+        Cat->Add("Docs");
+        Base->Add(MakeLink(1, "Bob's page", "docs\\a.html", "", {"alpha", "beta"}));
+        Original = Head + "old block\r\n" + Tail;
+        Folder.Write("svxdb.js", Original);
+    }
+
+    // No temporary file of a save is left behind.
+    void ExpectNoTemporaryFiles() {
+        EXPECT_FALSE(FileExists(EngineFileName + "~temp~"));
+        EXPECT_FALSE(FileExists(EngineFileName + "~temp1~"));
+    }
+
+    void ExpectOneError(const char* text) {
+        ASSERT_EQ(Person.Messages.size(), 1u);
+        EXPECT_EQ(Person.Messages[0].Text, text);
+        EXPECT_EQ(Person.Messages[0].Caption, "Error");
+        EXPECT_EQ(Person.Messages[0].Icon, MessageIcon::Error);
+    }
+
+    std::string Original;
+};
+
+} // namespace
+
+TEST_F(SaveEngineTest, WritesTheBlockBetweenHeadAndTailByteForByte) {
+    SaveEngine(Person);
+    EXPECT_TRUE(Person.Messages.empty());
+    const std::string first = Content(EngineFileName);
+    EXPECT_EQ(first, Head + ExampleBlock + Tail);
+    ExpectNoTemporaryFiles();
+    SaveEngine(Person);
+    EXPECT_EQ(Content(EngineFileName), first);
+}
+
+TEST_F(SaveEngineTest, EmptyListsAreWrittenAsOneEmptyString) {
+    Base->Clear();
+    Cat->Clear();
+    SaveEngine(Person);
+    EXPECT_EQ(Content(EngineFileName),
+              Head +
+                  "//DatabaseBegin\r\nvar ln=new Array(\r\n''\r\n);\r\n"
+                  "var ds=new Array(\r\n''\r\n);\r\nvar kw=new Array(\r\n''\r\n);\r\n"
+                  "var cg=new Array(\r\n''\r\n);\r\n" +
+                  Tail);
+}
+
+TEST_F(SaveEngineTest, MissingSignaturesLeaveThePageAlone) {
+    for (const std::string& page :
+         {std::string("<html>no engine here</html>"), Head + "no end signature",
+          std::string("<script>//Settings"), std::string("//Settings\r")}) {
+        Person.Messages.clear();
+        Folder.Write("svxdb.js", page);
+        SaveEngine(Person);
+        ExpectOneError(EngineNotFoundMessage);
+        EXPECT_EQ(Content(EngineFileName), page);
+        ExpectNoTemporaryFiles();
+    }
+}
+
+TEST_F(SaveEngineTest, AMissingEngineFileIsReported) {
+    EngineFileName = Folder.Path() + "missing.html";
+    SaveEngine(Person);
+    ExpectOneError(CannotSaveMessage);
+    ExpectNoTemporaryFiles();
+}
+
+TEST_F(SaveEngineTest, AFailedWriteNeverReplacesTheEngine) {
+    // The temporary file leads to a device that is always full.
+    ASSERT_EQ(::symlink("/dev/full", (EngineFileName + "~temp~").c_str()), 0);
+    SaveEngine(Person);
+    ExpectOneError(CannotSaveMessage);
+    EXPECT_EQ(Content(EngineFileName), Original);
+    struct stat info {};
+    EXPECT_NE(::lstat((EngineFileName + "~temp~").c_str(), &info), 0); // the partial file is gone
+}
+
+TEST_F(SaveEngineTest, ARenameThatFailsKeepsTheEngine) {
+    Folder.Write("svxdb.js~temp1~", "left over by an earlier save");
+    SaveEngine(Person);
+    ExpectOneError(CannotSaveMessage);
+    EXPECT_EQ(Content(EngineFileName), Original);
+    EXPECT_FALSE(FileExists(EngineFileName + "~temp~"));
+    EXPECT_EQ(Content(EngineFileName + "~temp1~"), "left over by an earlier save");
+}
+
+TEST_F(SaveEngineTest, AReadOnlyFolderKeepsTheEngine) {
+    // Root may write anywhere, so the save runs in a child without that right.
+    const std::string folder = Folder.Path() + "site";
+    ASSERT_TRUE(CreateFolders(folder));
+    EngineFileName = folder + "/svxdb.js";
+    WriteWholeFile(EngineFileName, Original);
+    ::chmod(Folder.Path().c_str(), 0755);
+    ::chmod(folder.c_str(), 0555);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            ::_exit(3);
+        }
+        SaveEngine(Person);
+        ::_exit(Person.Messages.size() == 1 && Person.Messages[0].Text == CannotSaveMessage ? 0
+                                                                                            : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::chmod(folder.c_str(), 0755);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(Content(EngineFileName), Original);
+    ExpectNoTemporaryFiles();
+}
+
+TEST_F(SaveEngineTest, TextsThatWouldBreakTheScriptAreWrittenSafely) {
+    Base->Clear();
+    Cat->Clear();
+    Cat->Add("A</script><script>alert(1)</script><!--x");
+    Base->Add(MakeLink(0, "line\r\nbreak", "a\\b", "it's", {"k\n1"}));
+    SaveEngine(Person);
+    const std::string saved = Content(EngineFileName);
+    EXPECT_NE(saved.find("  '0+line break+a\\\\b'\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("  'it\\'s'\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("  'k1'\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("  'A<\\/script><script>alert(1)<\\/script><\\!--x'\r\n"),
+              std::string::npos);
+
+    OpenEngine(EngineFileName, Person);
+    EXPECT_EQ(Cat->GetName(0), "A</script><script>alert(1)</script><!--x");
+    EXPECT_EQ(Base->GetLink(0), MakeLink(0, "line break", "a\\b", "it's", {"k1"}));
+}
