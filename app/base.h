@@ -8,6 +8,7 @@
 #include <vector>
 
 class OutputFile;
+struct TFileBuffer;
 
 // The keyword that marks a link the base update leaves alone (case-sensitive).
 extern const char* const DontUpdateKeyword;
@@ -41,6 +42,7 @@ class TCat {
     // Appends the categories of an engine file's cg array; nothing when the file
     // cannot be read.
     void LoadFromFile(const std::string& path);
+    void LoadFromBuffer(TFileBuffer& engine);
     // Writes the cg array; false at the first write that fails.
     bool WriteToFile(OutputFile& file) const;
 
@@ -81,6 +83,7 @@ class TBase {
     // the file cannot be read. Raises ConversionError for a category number that
     // is not a whole number, the links read before it staying.
     void LoadFromFile(const std::string& path);
+    void LoadFromBuffer(TFileBuffer& engine);
     // Writes the database's begin line and the ln, ds and kw arrays; false at the
     // first write that fails.
     bool WriteToFile(OutputFile& file) const;

@@ -5,21 +5,73 @@
 #include "platform/integer_text.h"
 #include "readers/file_buffer.h"
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 const char* const LineEnd = "\r\n";
 
-// Writes one array: its head, one element a line, and its end. An array with
-// no elements holds one empty string.
+// The bytes that the escaping changes.
+constexpr std::array<bool, 256> MakeSpecialBytes() {
+    std::array<bool, 256> special{};
+    for (const unsigned char c : {'\'', '\\', '\r', '\n', '<'}) {
+        special[c] = true;
+    }
+    return special;
+}
+constexpr std::array<bool, 256> SpecialBytes = MakeSpecialBytes();
+
+// Appends text escaped as the inside of a JavaScript string in apostrophes.
+void AppendEscapedJs(std::string& out, const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        std::size_t run = i;
+        while (run < text.size() && !SpecialBytes[static_cast<unsigned char>(text[run])]) {
+            ++run;
+        }
+        out.append(text, i, run - i);
+        if (run == text.size()) {
+            return;
+        }
+        const char c = text[run];
+        i = run + 1;
+        switch (c) {
+        case '\'':
+            out += "\\'";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\r':
+            out += ' ';
+            break;
+        case '\n':
+            break;
+        default: // "<": a following "/" or "!" gets a backslash before it
+            out += c;
+            if (i < text.size() && (text[i] == '/' || text[i] == '!')) {
+                out += '\\';
+            }
+        }
+    }
+}
+
+// Writes one array: its head, one element a line, and its end. content(i, line)
+// appends element i to line. An array with no elements holds one empty string.
 template <typename Content>
 bool WriteArray(OutputFile& file, const char* head, std::size_t count, Content content) {
     bool ok = file.Write(head) && file.Write(LineEnd);
     if (count == 0) {
         ok = ok && file.Write("''") && file.Write(LineEnd);
     }
+    std::string line;
     for (std::size_t i = 0; ok && i < count; ++i) {
-        ok = file.Write("  '") && file.Write(content(i)) &&
-             file.Write(i + 1 < count ? "'," : "'") && file.Write(LineEnd);
+        line.assign("  '");
+        content(i, line);
+        line += i + 1 < count ? "'," : "'";
+        line += LineEnd;
+        ok = file.Write(line);
     }
     return ok && file.Write(");") && file.Write(LineEnd);
 }
@@ -58,74 +110,56 @@ void ReadLinkElement(const std::string& element, TBaseRecord& link) {
     }
 }
 
-// Keywords of a kw element: cut at every "+"; a "+" at the very end adds nothing.
-std::vector<std::string> ReadKeywordElement(const std::string& element) {
-    std::vector<std::string> keywords;
+// Appends the keywords of a kw element: cut at every "+"; a "+" at the very end
+// adds nothing.
+void ReadKeywordElement(const std::string& element, std::vector<std::string>& keywords) {
+    keywords.reserve(keywords.size() +
+                     static_cast<std::size_t>(std::count(element.begin(), element.end(), '+')) + 1);
     std::size_t start = 0;
     std::size_t plus;
     while ((plus = element.find('+', start)) != std::string::npos) {
-        keywords.push_back(element.substr(start, plus - start));
+        keywords.emplace_back(element, start, plus - start);
         start = plus + 1;
     }
     if (start < element.size()) {
-        keywords.push_back(element.substr(start));
+        keywords.emplace_back(element, start);
     }
-    return keywords;
 }
 
 } // namespace
 
 std::string EscapeJs(const std::string& text) {
     std::string escaped;
-    escaped.reserve(text.size() + text.size() / 8);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        switch (c) {
-        case '\'':
-            escaped += "\\'";
-            break;
-        case '\\':
-            escaped += "\\\\";
-            break;
-        case '\r':
-            escaped += ' ';
-            break;
-        case '\n':
-            break;
-        case '<':
-            escaped += c;
-            if (i + 1 < text.size() && (text[i + 1] == '/' || text[i + 1] == '!')) {
-                escaped += '\\';
-            }
-            break;
-        default:
-            escaped += c;
-        }
-    }
+    AppendEscapedJs(escaped, text);
     return escaped;
 }
 
 bool TCat::WriteToFile(OutputFile& file) const {
-    return WriteArray(file, "var cg=new Array(", names_.size(),
-                      [this](std::size_t i) { return EscapeJs(names_[i]); });
+    return WriteArray(
+        file, "var cg=new Array(", names_.size(),
+        [this](std::size_t i, std::string& line) { AppendEscapedJs(line, names_[i]); });
 }
 
 bool TBase::WriteToFile(OutputFile& file) const {
-    const auto linkContent = [this](std::size_t i) {
+    const auto linkContent = [this](std::size_t i, std::string& line) {
         const TBaseRecord& link = links_[i];
-        return std::to_string(link.Category) + '+' + EscapeJs(link.Caption) + '+' +
-               EscapeJs(link.URL);
+        line += std::to_string(link.Category);
+        line += '+';
+        AppendEscapedJs(line, link.Caption);
+        line += '+';
+        AppendEscapedJs(line, link.URL);
     };
-    const auto descriptionContent = [this](std::size_t i) {
-        return EscapeJs(links_[i].Description);
+    const auto descriptionContent = [this](std::size_t i, std::string& line) {
+        AppendEscapedJs(line, links_[i].Description);
     };
-    const auto keywordContent = [this](std::size_t i) {
+    const auto keywordContent = [this](std::size_t i, std::string& line) {
         const std::vector<std::string>& keywords = links_[i].Keywords;
-        std::string joined;
         for (std::size_t k = 0; k < keywords.size(); ++k) {
-            joined += (k > 0 ? "+" : "") + EscapeJs(keywords[k]);
+            if (k > 0) {
+                line += '+';
+            }
+            AppendEscapedJs(line, keywords[k]);
         }
-        return joined;
     };
     return file.Write("//DatabaseBegin") && file.Write(LineEnd) &&
            WriteArray(file, "var ln=new Array(", links_.size(), linkContent) &&
@@ -135,10 +169,13 @@ bool TBase::WriteToFile(OutputFile& file) const {
 
 void TCat::LoadFromFile(const std::string& path) {
     TFileBuffer buffer;
-    if (!OpenFileBuffer(buffer, path)) {
-        return;
+    if (OpenFileBuffer(buffer, path)) {
+        LoadFromBuffer(buffer);
     }
-    ReadArray(buffer, "var cg=new Array(", [this](std::size_t, const std::string& name) {
+}
+
+void TCat::LoadFromBuffer(TFileBuffer& engine) {
+    ReadArray(engine, "var cg=new Array(", [this](std::size_t, std::string&& name) {
         if (name.empty()) {
             return false;
         }
@@ -149,11 +186,14 @@ void TCat::LoadFromFile(const std::string& path) {
 
 void TBase::LoadFromFile(const std::string& path) {
     TFileBuffer buffer;
-    if (!OpenFileBuffer(buffer, path)) {
-        return;
+    if (OpenFileBuffer(buffer, path)) {
+        LoadFromBuffer(buffer);
     }
+}
+
+void TBase::LoadFromBuffer(TFileBuffer& engine) {
     const std::size_t first = links_.size();
-    ReadArray(buffer, "var ln=new Array(", [this](std::size_t, const std::string& element) {
+    ReadArray(engine, "var ln=new Array(", [this](std::size_t, std::string&& element) {
         links_.emplace_back();
         if (!element.empty()) {
             ReadLinkElement(element, links_.back());
@@ -162,17 +202,15 @@ void TBase::LoadFromFile(const std::string& path) {
     });
     // ds and kw elements beyond the links that ln added are ignored.
     const std::size_t added = links_.size() - first;
-    ReadArray(buffer, "var ds=new Array(", [&](std::size_t j, const std::string& description) {
+    ReadArray(engine, "var ds=new Array(", [&](std::size_t j, std::string&& description) {
         if (j < added) {
-            links_[first + j].Description = description;
+            links_[first + j].Description = std::move(description);
         }
         return true;
     });
-    ReadArray(buffer, "var kw=new Array(", [&](std::size_t j, const std::string& keywords) {
+    ReadArray(engine, "var kw=new Array(", [&](std::size_t j, std::string&& keywords) {
         if (j < added) {
-            for (std::string& keyword : ReadKeywordElement(keywords)) {
-                links_[first + j].Keywords.push_back(std::move(keyword));
-            }
+            ReadKeywordElement(keywords, links_[first + j].Keywords);
         }
         return true;
     });

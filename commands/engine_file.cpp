@@ -23,11 +23,15 @@ void ShowError(Ui& ui, const std::string& text) {
     ui.ShowMessage(text, "Error", MessageIcon::Error);
 }
 
+// Reads the engine file once for both lists.
 void LoadLists(const std::string& path) {
     Base->Clear();
     Cat->Clear();
-    Base->LoadFromFile(path);
-    Cat->LoadFromFile(path);
+    TFileBuffer engine;
+    if (OpenFileBuffer(engine, path)) {
+        Base->LoadFromBuffer(engine);
+        Cat->LoadFromBuffer(engine);
+    }
 }
 
 bool EndsWith(const std::string& text, const std::string& ending) {

@@ -61,58 +61,111 @@ bool BufferRead(TFileBuffer& buffer, void* destination, std::uint32_t count,
     return true;
 }
 
+namespace {
+
+// The next position at or after from where either case of the text's first
+// letter stands, or end.
+const unsigned char* NextCandidate(const unsigned char* from, const unsigned char* end,
+                                   unsigned char lower, unsigned char upper) {
+    const void* a = std::memchr(from, lower, static_cast<std::size_t>(end - from));
+    if (lower == upper) {
+        return a ? static_cast<const unsigned char*>(a) : end;
+    }
+    const auto* lowerAt = a ? static_cast<const unsigned char*>(a) : end;
+    const void* b = std::memchr(from, upper, static_cast<std::size_t>(lowerAt - from));
+    return b ? static_cast<const unsigned char*>(b) : lowerAt;
+}
+
+// The end of the run of plain bytes from at: the next quote, backslash or line
+// break, or end.
+std::uint32_t EndOfPlainRun(const char* data, std::uint32_t at, std::uint32_t end, char quote) {
+    const void* found = std::memchr(data + at, quote, end - at);
+    std::uint32_t stop =
+        found ? static_cast<std::uint32_t>(static_cast<const char*>(found) - data) : end;
+    for (const char special : {'\\', '\r', '\n'}) {
+        if (const void* hit = std::memchr(data + at, special, stop - at)) {
+            stop = static_cast<std::uint32_t>(static_cast<const char*>(hit) - data);
+        }
+    }
+    return stop;
+}
+
+} // namespace
+
 bool FindText(TFileBuffer& buffer, const std::string& text, std::int32_t& position) {
     if (text.empty() || text.size() > buffer.Size) {
         return false;
     }
     const std::string wanted = AnsiUpperCase(text);
-    const auto first = static_cast<unsigned char>(wanted[0]);
-    const std::uint32_t last = buffer.Size - static_cast<std::uint32_t>(wanted.size());
     const auto* data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
-    for (std::uint32_t p = static_cast<std::uint32_t>(std::max(position, 0)); p <= last; ++p) {
-        if (AnsiUpper(data[p]) != first) {
-            continue;
-        }
+    // Candidates start no later than here, so that the whole text fits.
+    const unsigned char* last = data + (buffer.Size - wanted.size()) + 1;
+    const auto upper = static_cast<unsigned char>(wanted[0]);
+    const unsigned char lower = AnsiLower(upper);
+    const unsigned char* p =
+        data +
+        std::min<std::uint32_t>(static_cast<std::uint32_t>(std::max(position, 0)), buffer.Size);
+    while ((p = NextCandidate(p, last, lower, upper)) < last) {
         std::size_t k = 1;
-        while (k < wanted.size() &&
-               AnsiUpper(data[p + k]) == static_cast<unsigned char>(wanted[k])) {
+        while (k < wanted.size() && AnsiUpper(p[k]) == static_cast<unsigned char>(wanted[k])) {
             ++k;
         }
         if (k == wanted.size()) {
-            position = static_cast<std::int32_t>(p + wanted.size());
+            position =
+                static_cast<std::int32_t>(p - data + static_cast<std::ptrdiff_t>(wanted.size()));
             buffer.Position = position;
             return true;
         }
+        ++p;
     }
     return false;
 }
 
 std::string ReadQuoted(TFileBuffer& buffer, char quote) {
     std::string result;
-    const int quoteByte = static_cast<unsigned char>(quote);
     int c;
     do {
         c = ReadByte(buffer);
-    } while (c >= 0 && c != quoteByte);
+    } while (c >= 0 && c != static_cast<unsigned char>(quote));
     if (c < 0) {
         return result;
     }
-    while ((c = ReadByte(buffer)) >= 0 && c != quoteByte) {
-        if (quote == '\'' && c == '\\') {
-            c = ReadByte(buffer);
-            if (c < 0) {
-                break;
-            }
-            if (c == '\'') {
-                result += '\'';
+    const char* data = buffer.Data.data();
+    std::uint32_t at = static_cast<std::uint32_t>(buffer.Position);
+    const std::uint32_t end = buffer.Size;
+    for (;;) {
+        // Plain bytes are taken in runs; only the quote, the backslash escape and
+        // line breaks need a look of their own.
+        const std::uint32_t run = EndOfPlainRun(data, at, end, quote);
+        result.append(data + at, run - at);
+        at = run;
+        if (at >= end) {
+            break;
+        }
+        const char special = data[at++];
+        if (special == quote) {
+            break;
+        }
+        if (special == '\\') {
+            if (quote != '\'') {
+                result += '\\';
                 continue;
             }
+            if (at >= end) {
+                break;
+            }
+            const char escaped = data[at++];
+            if (escaped == '\r') {
+                result += ' ';
+            } else if (escaped != '\n') {
+                result += escaped;
+            }
+            continue;
         }
-        if (c == '\r') {
+        if (special == '\r') {
             result += ' ';
-        } else if (c != '\n') {
-            result += static_cast<char>(c);
         }
     }
+    buffer.Position = static_cast<std::int32_t>(at);
     return result;
 }

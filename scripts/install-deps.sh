@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Sitevane needs that are not there yet.
+# Installs the Debian packages Sitevane needs that are not there yet; with the
+# argument "tests", also those that the tests and benchmarks need.
 set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config clang
   libgtest-dev libbenchmark-dev
   qt6-base-dev libcli11-dev nlohmann-json3-dev
-  # real documentation pages for the keyword-rating tests and measurements
-  sqlite3-doc git-doc
 )
+if [ "${1:-}" = tests ]; then
+  packages+=(
+    # real documentation pages for the keyword-rating tests and measurements
+    sqlite3-doc git-doc
+    # the search pages are tested in headless Chromium, driven from Node.js
+    chromium
+  )
+  command -v node >/dev/null 2>&1 || packages+=(nodejs npm)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

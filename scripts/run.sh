@@ -5,9 +5,18 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh" build -DSITEVANE_SANITIZE=OFF -DSITEVANE_TESTS=OFF -DSITEVANE_BENCH=OFF
 
-cli="$root/build/bin/sitevane-cli"
-echo "== Settings the program starts with (program folder: $root/build/bin)"
-"$cli" --setup "$root/build/bin" settings
-echo "== Markup tokens of the example page examples/site/index.html (first 20)"
-"$cli" tokens "$root/examples/site/index.html" > "$root/build/example-tokens.jsonl"
-head -n 20 "$root/build/example-tokens.jsonl"
+bin="$root/build/bin"
+cli=("$bin/sitevane-cli" --setup "$bin")
+example="$root/examples/site/index.html"
+engine_folder="$root/build/example-engine"
+
+echo "== Keywords of the example page $example"
+"${cli[@]}" rate "$example"
+
+echo "== A new engine file from the Standard template"
+rm -rf "$engine_folder"
+mkdir -p "$engine_folder"
+"${cli[@]}" new "$engine_folder/svxdb.js" Standard
+"${cli[@]}" dump "$engine_folder/svxdb.js"
+echo "Engine file: $engine_folder/svxdb.js"
+echo "Its search page: file://$engine_folder/search.html"

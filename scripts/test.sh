@@ -3,7 +3,8 @@
 # and UndefinedBehaviorSanitizer) and runs every test in both builds.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" tests
+(cd "$root/tests/browser" && npm ci --no-audit --no-fund --loglevel=error)
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -1,0 +1,126 @@
+// Saving and opening an engine file of 100,000 links, each beside a plain copy of
+// the same file (read whole, written whole) in the same run.
+#include "app/app_settings.h"
+#include "app/application.h"
+#include "commands/engine_file.h"
+#include "platform/files.h"
+
+#include <benchmark/benchmark.h>
+#include <iostream>
+#include <map>
+#include <random>
+#include <unistd.h>
+
+namespace {
+
+class SilentUi : public Ui {
+  public:
+    void ShowMessage(const std::string& text, const std::string&, MessageIcon) override {
+        std::cerr << text << "\n";
+    }
+    Answer Ask(const std::string&, const std::string&, MessageIcon, MessageButtons) override {
+        return Answer::No;
+    }
+    void RefreshView() override {}
+};
+
+SilentUi Person;
+std::string Folder;
+
+std::string Words(std::mt19937& random, int count) {
+    static const char* const words[] = {"harbour", "sailing", "regatta", "dinghy",
+                                        "results", "club",    "weather", "lessons",
+                                        "members", "season",  "boat's",  "crew"};
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += (i ? " " : "") + std::string(words[random() % 12]);
+    }
+    return text;
+}
+
+// An engine page around a database of realistic link sizes.
+void MakeEngine(std::size_t links) {
+    std::mt19937 random(5);
+    for (int i = 0; i < 12; ++i) {
+        Cat->Add("Category " + std::to_string(i));
+    }
+    for (std::size_t i = 0; i < links; ++i) {
+        TBaseRecord link;
+        link.Category = static_cast<std::int32_t>(random() % 12);
+        link.Caption = Words(random, 5);
+        link.URL = "docs/section" + std::to_string(i % 40) + "/page" + std::to_string(i) + ".html";
+        link.Description = Words(random, 20);
+        for (int k = 0; k < 15; ++k) {
+            link.Keywords.push_back(Words(random, 1));
+        }
+        Base->Add(link);
+    }
+    WriteWholeFile(EngineFileName,
+                   "<html><script>\r\n//Settings\r\n//DatabaseEnd\r\n</script></html>");
+    SaveEngine(Person);
+}
+
+void PlainCopy(benchmark::State& state) {
+    std::string data;
+    for (auto _ : state) {
+        ReadWholeFile(EngineFileName, data);
+        WriteWholeFile(Folder + "copy.html", data);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * data.size()));
+}
+
+void Save(benchmark::State& state) {
+    for (auto _ : state) {
+        SaveEngine(Person);
+    }
+}
+
+void Open(benchmark::State& state) {
+    for (auto _ : state) {
+        OpenEngine(EngineFileName, Person);
+    }
+}
+
+class TimeReporter : public benchmark::ConsoleReporter {
+  public:
+    std::map<std::string, double> Seconds;
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            Seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+} // namespace
+
+BENCHMARK(PlainCopy)->Unit(benchmark::kMillisecond);
+BENCHMARK(Save)->Unit(benchmark::kMillisecond);
+BENCHMARK(Open)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    char pattern[] = "/tmp/sitevane-bench-XXXXXX";
+    Folder = WithTrailingSeparator(::mkdtemp(pattern));
+    ApplyDefaultFolders(AppSettings, Folder);
+    Cat = std::make_unique<TCat>();
+    Base = std::make_unique<TBase>();
+    EngineFileName = Folder + "svxdb.js";
+    MakeEngine(100000);
+    std::string data;
+    ReadWholeFile(EngineFileName, data);
+    std::cout << "engine file of " << Base->Count() << " links, " << data.size() << " bytes\n";
+
+    TimeReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double copy = reporter.Seconds["PlainCopy"];
+    for (const char* name : {"Save", "Open"}) {
+        std::cout << name << ": " << reporter.Seconds[name] / copy << " times the plain copy\n";
+    }
+    DeleteFile(EngineFileName);
+    DeleteFile(Folder + "copy.html");
+    ::rmdir(Folder.c_str());
+    benchmark::Shutdown();
+    return 0;
+}

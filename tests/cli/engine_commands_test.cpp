@@ -1,0 +1,79 @@
+#include "platform/files.h"
+#include "support/cli_run.h"
+#include "support/scratch_folder.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace {
+
+std::string WithProgramFolder() {
+    return "--setup '" + CliFolder() + "' ";
+}
+
+} // namespace
+
+TEST(CliEngine, NewLoadAndDumpKeepTheDatabase) {
+    ScratchFolder folder;
+    const std::string engine = folder.Path() + "svxdb.js";
+    ASSERT_EQ(RunCli(WithProgramFolder() + "new '" + engine + "' Standard").Status, 0);
+    EXPECT_TRUE(FileExists(folder.Path() + "search.html"));
+    EXPECT_FALSE(FileExists(folder.Path() + "svx.html"));
+
+    const nlohmann::json database = {{"categories", {"Caf\xC3\xA9s", "Tea"}},
+                                     {"links",
+                                      {{{"category", 1},
+                                        {"caption", "Green & black"},
+                                        {"url", "tea/index.html"},
+                                        {"description", "it's \xE2\x82\xAC 3"},
+                                        {"keywords", {"tea", "dont_update"}}},
+                                       {{"category", -4},
+                                        {"caption", ""},
+                                        {"url", "x.html"},
+                                        {"description", ""},
+                                        {"keywords", nlohmann::json::array()}}}}};
+    const std::string json = folder.Write("database.json", database.dump());
+    ASSERT_EQ(RunCli(WithProgramFolder() + "load '" + engine + "' '" + json + "'").Status, 0);
+    std::string saved;
+    ReadWholeFile(engine, saved);
+    EXPECT_NE(saved.find("  'Caf\xE9s',\r\n"), std::string::npos); // stored in Windows-1252
+    EXPECT_NE(saved.find("  'it\\'s \x80 3',\r\n"), std::string::npos);
+
+    const CliResult dump = RunCli(WithProgramFolder() + "dump '" + engine + "'");
+    ASSERT_EQ(dump.Status, 0);
+    EXPECT_EQ(nlohmann::json::parse(dump.Output), database);
+}
+
+TEST(CliEngine, FailuresEndWithTheirMessage) {
+    ScratchFolder folder;
+    const std::string page = folder.Write("page.html", "<html>no engine</html>");
+    const std::string json = folder.Write("database.json", R"({"categories":[],"links":[]})");
+    const CliResult load = RunCli(WithProgramFolder() + "load '" + page + "' '" + json + "'", true);
+    EXPECT_EQ(load.Status, 1);
+    EXPECT_EQ(load.Output, "Search engine is not found in this file. Saving was not completed.\n");
+
+    EXPECT_EQ(RunCli(WithProgramFolder() + "dump '" + folder.Path() + "missing.js'").Status, 1);
+    EXPECT_EQ(RunCli(WithProgramFolder() + "new '" + folder.Path() + "e.js' NoSuchTemplate").Status,
+              1);
+    const std::string bad = folder.Write("bad.js", "var ln=new Array('x+a+b');");
+    const CliResult dump = RunCli(WithProgramFolder() + "dump '" + bad + "'", true);
+    EXPECT_EQ(dump.Status, 1);
+    EXPECT_EQ(dump.Output, "'x' is not a valid integer value\n");
+    const std::string broken = folder.Write("broken.json", "{not json");
+    const std::string engine = folder.Write("engine.js", "//Settings\r\n//DatabaseEnd\r\n");
+    EXPECT_EQ(RunCli(WithProgramFolder() + "load '" + engine + "' '" + broken + "'").Status, 1);
+}
+
+TEST(CliEngine, NewAnswersNoWhenAFileWouldBeReplaced) {
+    ScratchFolder folder;
+    folder.Write("search.html", "my own page");
+    const CliResult run =
+        RunCli(WithProgramFolder() + "new '" + folder.Path() + "svxdb.js' Standard", true);
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_NE(run.Output.find("search.html is exists.\nDo you want to replace it? No"),
+              std::string::npos);
+    std::string kept;
+    ReadWholeFile(folder.Path() + "search.html", kept);
+    EXPECT_EQ(kept, "my own page");
+    EXPECT_TRUE(FileExists(folder.Path() + "svxdb.js"));
+}
