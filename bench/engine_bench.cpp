@@ -2,12 +2,12 @@
 // the same file (read whole, written whole) in the same run.
 #include "app/app_settings.h"
 #include "app/application.h"
+#include "bench/recording_reporter.h"
 #include "commands/engine_file.h"
 #include "platform/files.h"
 
 #include <benchmark/benchmark.h>
 #include <iostream>
-#include <map>
 #include <random>
 #include <unistd.h>
 
@@ -81,18 +81,6 @@ void Open(benchmark::State& state) {
     }
 }
 
-class TimeReporter : public benchmark::ConsoleReporter {
-  public:
-    std::map<std::string, double> Seconds;
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            Seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 BENCHMARK(PlainCopy)->Unit(benchmark::kMillisecond);
@@ -112,11 +100,11 @@ int main(int argc, char** argv) {
     ReadWholeFile(EngineFileName, data);
     std::cout << "engine file of " << Base->Count() << " links, " << data.size() << " bytes\n";
 
-    TimeReporter reporter;
+    RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double copy = reporter.Seconds["PlainCopy"];
+    const double copy = reporter.Time("PlainCopy");
     for (const char* name : {"Save", "Open"}) {
-        std::cout << name << ": " << reporter.Seconds[name] / copy << " times the plain copy\n";
+        std::cout << name << ": " << reporter.Time(name) / copy << " times the plain copy\n";
     }
     DeleteFile(EngineFileName);
     DeleteFile(Folder + "copy.html");

@@ -13,7 +13,6 @@
 #include <iostream>
 #include <map>
 #include <set>
-#include <sstream>
 
 namespace {
 
@@ -56,15 +55,7 @@ int main(int argc, char** argv) {
             rating.LoadSettings(setup + "tags.xml", setup + "words.xml", setup + "set.xml");
             rating.KeysCount = static_cast<std::int32_t>(counts.back());
             rating.RateFile(file, limit * 1024);
-            std::set<std::string> stopWords;
-            for (const TWordGroup& group : rating.WordGroups) {
-                if (group.Rating < rating.StopWordsMinimalRating) {
-                    std::istringstream words(group.Text);
-                    for (std::string word; words >> word;) {
-                        stopWords.insert(word);
-                    }
-                }
-            }
+            const std::set<std::string> stopWords = StopWordsOf(rating);
             RatedPage page;
             for (const TWordRating& word : rating.Words) {
                 page.Keywords.push_back(word.Word);

@@ -3,6 +3,7 @@
 // TRating loads the three settings files, then rates the page.
 //
 //   bench_rating [benchmark options]
+#include "bench/recording_reporter.h"
 #include "indexer/rating.h"
 #include "platform/files.h"
 #include "readers/file_buffer.h"
@@ -10,7 +11,6 @@
 
 #include <benchmark/benchmark.h>
 #include <iostream>
-#include <map>
 
 namespace {
 
@@ -53,21 +53,6 @@ void LoadSettingsOnly(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * Pages.size()));
 }
 
-class SpeedReporter : public benchmark::ConsoleReporter {
-  public:
-    std::map<std::string, double> Speed;
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            const auto found = run.counters.find("items_per_second");
-            if (found != run.counters.end()) {
-                Speed[run.benchmark_name()] = found->second;
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 BENCHMARK(ReadPages)->Unit(benchmark::kMillisecond);
@@ -87,11 +72,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::cout << Pages.size() << " pages\n";
-    SpeedReporter reporter;
+    RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double read = reporter.Speed["ReadPages"];
+    const double read = reporter.Counter("ReadPages", "items_per_second");
     for (const char* name : {"LoadSettingsOnly", "RatePages/1", "RatePages/64"}) {
-        const double speed = reporter.Speed[name];
+        const double speed = reporter.Counter(name, "items_per_second");
         if (read > 0 && speed > 0) {
             std::cout << name << ": " << speed << " pages/s, " << read / speed
                       << " times the time of reading the pages (" << read << " pages/s)\n";

@@ -3,12 +3,12 @@
 //
 //   bench_tokens [PAGE.html] [benchmark options]
 // Without a page, the largest .html file under /usr/share/doc is taken.
+#include "bench/recording_reporter.h"
 #include "readers/tokens.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <iostream>
-#include <map>
 
 namespace {
 
@@ -60,22 +60,6 @@ void NextTokenScan(benchmark::State& state) {
     state.counters["tokens"] = static_cast<double>(tokens / state.iterations());
 }
 
-// Keeps each benchmark's bytes per second for the ratio printed at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    std::map<std::string, double> Speed;
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            const auto found = run.counters.find("bytes_per_second");
-            if (found != run.counters.end()) {
-                Speed[run.benchmark_name()] = found->second;
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 BENCHMARK(ByteLoop);
@@ -89,10 +73,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::cout << "page: " << path << " (" << Page.Size << " bytes)\n";
-    RatioReporter reporter;
+    RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double loop = reporter.Speed["ByteLoop"];
-    const double scan = reporter.Speed["NextTokenScan"];
+    const double loop = reporter.Counter("ByteLoop", "bytes_per_second");
+    const double scan = reporter.Counter("NextTokenScan", "bytes_per_second");
     if (loop > 0 && scan > 0) {
         std::cout << "byte loop " << loop / 1e6 << " MB/s, NextToken " << scan / 1e6
                   << " MB/s, ratio (byte loop / NextToken) " << loop / scan << "\n";

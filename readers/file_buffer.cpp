@@ -98,14 +98,15 @@ bool FindText(TFileBuffer& buffer, const std::string& text, std::int32_t& positi
     }
     const std::string wanted = AnsiUpperCase(text);
     const auto* data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
-    // Candidates start no later than here, so that the whole text fits.
-    const unsigned char* last = data + (buffer.Size - wanted.size()) + 1;
+    // Candidates start before here, so that the whole text fits.
+    const unsigned char* candidatesEnd = data + (buffer.Size - wanted.size()) + 1;
     const auto upper = static_cast<unsigned char>(wanted[0]);
     const unsigned char lower = AnsiLower(upper);
     const unsigned char* p =
         data +
         std::min<std::uint32_t>(static_cast<std::uint32_t>(std::max(position, 0)), buffer.Size);
-    while ((p = NextCandidate(p, last, lower, upper)) < last) {
+    while (p < candidatesEnd &&
+           (p = NextCandidate(p, candidatesEnd, lower, upper)) < candidatesEnd) {
         std::size_t k = 1;
         while (k < wanted.size() && AnsiUpper(p[k]) == static_cast<unsigned char>(wanted[k])) {
             ++k;

@@ -11,24 +11,6 @@
 #include <gtest/gtest.h>
 #include <iostream>
 #include <set>
-#include <sstream>
-
-namespace {
-
-std::set<std::string> StopWords(const TRating& rating) {
-    std::set<std::string> stopWords;
-    for (const TWordGroup& group : rating.WordGroups) {
-        if (group.Rating < rating.StopWordsMinimalRating) {
-            std::istringstream words(group.Text);
-            for (std::string word; words >> word;) {
-                stopWords.insert(word);
-            }
-        }
-    }
-    return stopWords;
-}
-
-} // namespace
 
 TEST(ShippedSettings, ChooseAcceptableKeywordsOnRealPages) {
     const std::string setup = ExecutableFolder();
@@ -38,7 +20,7 @@ TEST(ShippedSettings, ChooseAcceptableKeywordsOnRealPages) {
     ASSERT_TRUE(settings.LoadSettings(setup + "tags.xml", setup + "words.xml", setup + "set.xml"));
     ASSERT_GE(settings.KeysCount, 10);
     ASSERT_LE(settings.KeysCount, 40);
-    const std::set<std::string> stopWords = StopWords(settings);
+    const std::set<std::string> stopWords = StopWordsOf(settings);
     ASSERT_GT(stopWords.size(), 500u);
 
     std::size_t pages = 0;

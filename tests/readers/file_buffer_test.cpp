@@ -1,17 +1,8 @@
 #include "readers/file_buffer.h"
+#include "readers/scan_helpers.h"
 #include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-TFileBuffer BufferOf(const std::string& data) {
-    TFileBuffer buffer;
-    AssignBuffer(buffer, data);
-    return buffer;
-}
-
-} // namespace
 
 TEST(FileBuffer, OpenReadsTheWholeFileAndCloseReportsIt) {
     ScratchFolder folder;

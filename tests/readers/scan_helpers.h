@@ -1,4 +1,4 @@
-// Scanning strings in tests.
+// Scanning strings in tests: buffers made of bytes in memory.
 #pragma once
 
 #include "readers/tokens.h"
@@ -9,10 +9,15 @@
 
 using TokenList = std::vector<std::pair<TTokenKind, std::string>>;
 
-// Every token of data up to and without the closing tkEnd.
-inline TokenList Scan(const std::string& data) {
+inline TFileBuffer BufferOf(const std::string& data) {
     TFileBuffer buffer;
     AssignBuffer(buffer, data);
+    return buffer;
+}
+
+// Every token of data up to and without the closing tkEnd.
+inline TokenList Scan(const std::string& data) {
+    TFileBuffer buffer = BufferOf(data);
     TokenList tokens;
     std::string text;
     TTokenKind kind;

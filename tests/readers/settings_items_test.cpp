@@ -1,3 +1,4 @@
+#include "readers/scan_helpers.h"
 #include "readers/settings_items.h"
 #include "support/scratch_folder.h"
 
@@ -18,12 +19,6 @@ Items ReadAll(const std::string& data, const std::string& root, const std::strin
                          items.emplace_back(name, value);
                      });
     return items;
-}
-
-TFileBuffer BufferOf(const std::string& data) {
-    TFileBuffer buffer;
-    AssignBuffer(buffer, data);
-    return buffer;
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 #include "support/page_facts.h"
 
+#include "indexer/rating.h"
 #include "platform/ansi.h"
+
+#include <sstream>
 
 namespace {
 
@@ -164,4 +167,17 @@ std::set<std::string> MetaKeywords(const std::string& page) {
         piece.clear();
     }
     return keywords;
+}
+
+std::set<std::string> StopWordsOf(const TRating& rating) {
+    std::set<std::string> stopWords;
+    for (const TWordGroup& group : rating.WordGroups) {
+        if (group.Rating < rating.StopWordsMinimalRating) {
+            std::istringstream words(group.Text);
+            for (std::string word; words >> word;) {
+                stopWords.insert(word);
+            }
+        }
+    }
+    return stopWords;
 }

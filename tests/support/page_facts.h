@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class TRating;
+
 // Words in lower case (Windows-1252): runs of letters, digits, "-" and "'".
 std::vector<std::string> SplitWords(const std::string& text);
 
@@ -18,3 +20,7 @@ std::vector<std::string> HeadingWords(const std::string& page);
 std::string VisibleText(const std::string& page);
 // The pieces of the keywords meta element, in lower case and trimmed.
 std::set<std::string> MetaKeywords(const std::string& page);
+
+// The stop words of loaded rating settings: the words of every group rated below
+// StopWordsMinimalRating.
+std::set<std::string> StopWordsOf(const TRating& rating);
