@@ -96,7 +96,7 @@ template <typename Reader> void ReadArray(TFileBuffer& buffer, const char* head,
 
 // Category, caption and URL of an ln element: the text up to the first "+", up to
 // the second, and the rest. Missing parts stay empty.
-void ReadLinkElement(const std::string& element, TBaseRecord& link) {
+void ReadLinkElement(std::string&& element, TBaseRecord& link) {
     const std::size_t first = element.find('+');
     link.Category = StrToInt(element.substr(0, first));
     if (first == std::string::npos) {
@@ -106,7 +106,9 @@ void ReadLinkElement(const std::string& element, TBaseRecord& link) {
     link.Caption = element.substr(first + 1, second == std::string::npos ? std::string::npos
                                                                          : second - first - 1);
     if (second != std::string::npos) {
-        link.URL = element.substr(second + 1);
+        // The URL takes over the element's storage.
+        link.URL = std::move(element);
+        link.URL.erase(0, second + 1);
     }
 }
 
@@ -196,7 +198,7 @@ void TBase::LoadFromBuffer(TFileBuffer& engine) {
     ReadArray(engine, "var ln=new Array(", [this](std::size_t, std::string&& element) {
         links_.emplace_back();
         if (!element.empty()) {
-            ReadLinkElement(element, links_.back());
+            ReadLinkElement(std::move(element), links_.back());
         }
         return true;
     });
