@@ -25,8 +25,10 @@ after(async () => {
   await browser?.close();
 });
 
+// Types the query key by key, as a visitor does, and reads the results drawn.
 async function search(page, text) {
-  await page.fill(".svx-query", text);
+  await page.fill(".svx-query", "");
+  await page.locator(".svx-query").pressSequentially(text);
   // The search box's container names the query its results belong to.
   await page.waitForFunction((wanted) => document.getElementById("svx-search").dataset.query === wanted, text);
   return page.$$eval(".svx-result", (items) =>
