@@ -17,3 +17,4 @@ void AddTokensCommand(CLI::App& app, CliOptions& options);
 void AddSettingsCommand(CLI::App& app, CliOptions& options);
 void AddRateCommand(CLI::App& app, CliOptions& options);
 void AddEngineCommands(CLI::App& app, CliOptions& options);
+void AddPdfCommands(CLI::App& app, CliOptions& options);

@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     AddSettingsCommand(app, options);
     AddRateCommand(app, options);
     AddEngineCommands(app, options);
+    AddPdfCommands(app, options);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

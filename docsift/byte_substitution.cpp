@@ -1,0 +1,29 @@
+#include "docsift/byte_substitution.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace {
+
+// Sorted by code point.
+constexpr std::array<std::pair<std::uint32_t, unsigned char>, 32> ByteSubstitutionTable = {{
+    {0x02DA, 0xB0}, {0x02DC, 0x7E}, {0x0401, 0xA8}, {0x0451, 0xB8}, {0x2013, 0x96}, {0x2014, 0x97},
+    {0x2018, 0x91}, {0x2019, 0x92}, {0x201A, 0x82}, {0x201D, 0x94}, {0x201E, 0x84}, {0x2022, 0x95},
+    {0x2039, 0x8B}, {0x2044, 0x2F}, {0x2122, 0x99}, {0x2212, 0xF1}, {0x2500, 0xF1}, {0x2502, 0x7C},
+    {0x250C, 0xE3}, {0x2510, 0xAC}, {0x2514, 0x4C}, {0x2518, 0x4A}, {0x251C, 0x7C}, {0x2524, 0x7C},
+    {0x252C, 0x97}, {0x2534, 0x97}, {0x253C, 0x2B}, {0x2550, 0x3D}, {0x2552, 0xE3}, {0x2553, 0xE3},
+    {0x2561, 0x7C}, {0x2562, 0x7C},
+}};
+
+} // namespace
+
+int ByteSubstitution(std::uint32_t codePoint) {
+    // Cyrillic capital A to small ya, as in Windows-1251.
+    if (codePoint >= 0x0410 && codePoint <= 0x044F) {
+        return static_cast<int>(codePoint - 0x350);
+    }
+    const auto found = std::lower_bound(ByteSubstitutionTable.begin(), ByteSubstitutionTable.end(),
+                                        std::make_pair(codePoint, static_cast<unsigned char>(0)));
+    return found != ByteSubstitutionTable.end() && found->first == codePoint ? found->second : -1;
+}
