@@ -17,10 +17,14 @@ int RunPdfInfo(const std::string& file) {
         return 1;
     }
     const Json fields = {
-        {"Title", JsonText(info.Title)},         {"Author", JsonText(info.Author)},
-        {"Keywords", JsonText(info.Keywords)},   {"Subject", JsonText(info.Subject)},
-        {"Creator", JsonText(info.Creator)},     {"Producer", JsonText(info.Producer)},
-        {"CreationDate", JsonText(info.CreationDate)}, {"ModDate", JsonText(info.ModDate)},
+        {"Title", JsonText(info.Title)},
+        {"Author", JsonText(info.Author)},
+        {"Keywords", JsonText(info.Keywords)},
+        {"Subject", JsonText(info.Subject)},
+        {"Creator", JsonText(info.Creator)},
+        {"Producer", JsonText(info.Producer)},
+        {"CreationDate", JsonText(info.CreationDate)},
+        {"ModDate", JsonText(info.ModDate)},
         {"PageCount", info.PageCount},
     };
     std::cout << fields.dump(1) << '\n';
@@ -40,14 +44,16 @@ int RunPdfText(const PdfTextOptions& options) {
     void* block = nullptr;
     std::size_t size = 0;
     if (options.Utf16ByteOrder < 0) {
-        char* text = options.ContentOrder ? GetTextContent(file, options.First, options.Last)
-                                          : GetTextContentFormated(file, options.First, options.Last);
+        char* text = options.ContentOrder
+                         ? GetTextContent(file, options.First, options.Last)
+                         : GetTextContentFormated(file, options.First, options.Last);
         block = text;
         size = text ? std::strlen(text) : 0;
     } else {
         double length = 0;
         block = options.ContentOrder
-                    ? GetUnicodeTextContent(file, options.First, options.Last, &length, options.Utf16ByteOrder)
+                    ? GetUnicodeTextContent(file, options.First, options.Last, &length,
+                                            options.Utf16ByteOrder)
                     : GetUnicodeTextContentFormated(file, options.First, options.Last, &length,
                                                     options.Utf16ByteOrder);
         size = static_cast<std::size_t>(length);
@@ -65,7 +71,8 @@ int RunPdfText(const PdfTextOptions& options) {
 
 void AddPdfCommands(CLI::App& app, CliOptions& options) {
     auto infoFile = std::make_shared<std::string>();
-    CLI::App* info = app.add_subcommand("pdfinfo", "Print the document information of a PDF as JSON");
+    CLI::App* info =
+        app.add_subcommand("pdfinfo", "Print the document information of a PDF as JSON");
     info->add_option("FILE", *infoFile, "the PDF file")->required();
     info->callback([&options, infoFile] { options.ExitStatus = RunPdfInfo(*infoFile); });
 
@@ -74,8 +81,10 @@ void AddPdfCommands(CLI::App& app, CliOptions& options) {
     command->add_option("FILE", text->File, "the PDF file")->required();
     command->add_option("--first", text->First, "the first page, from 1 (0: the first)");
     command->add_option("--last", text->Last, "the last page (0: the last)");
-    command->add_flag("--content-order", text->ContentOrder, "the order in which the pages draw their text");
-    command->add_option("--utf16", text->Utf16ByteOrder, "UTF-16 text: 1 little-endian, 0 big-endian")
+    command->add_flag("--content-order", text->ContentOrder,
+                      "the order in which the pages draw their text");
+    command
+        ->add_option("--utf16", text->Utf16ByteOrder, "UTF-16 text: 1 little-endian, 0 big-endian")
         ->check(CLI::NonNegativeNumber);
     command->callback([&options, text] { options.ExitStatus = RunPdfText(*text); });
 }

@@ -48,7 +48,8 @@ std::string InfoEntry(const Object& info, const char* key) {
         return "";
     }
     const std::string& raw = value.getString()->toStr();
-    if (raw.size() >= 2 && static_cast<unsigned char>(raw[0]) == 0xFE && static_cast<unsigned char>(raw[1]) == 0xFF) {
+    if (raw.size() >= 2 && static_cast<unsigned char>(raw[0]) == 0xFE &&
+        static_cast<unsigned char>(raw[1]) == 0xFF) {
         std::string text;
         for (std::size_t i = 2; i + 1 < raw.size(); i += 2) {
             if (raw[i] != 0) {
@@ -77,8 +78,8 @@ std::string ReformatDate(std::string value) {
     const auto part = [&digits](std::size_t at, std::size_t length) {
         return at < digits.size() ? digits.substr(at, length) : std::string();
     };
-    return part(0, 4) + "." + part(4, 2) + "." + part(6, 2) + " " + part(8, 2) + ":" + part(10, 2) + ":" +
-           part(12, std::string::npos);
+    return part(0, 4) + "." + part(4, 2) + "." + part(6, 2) + " " + part(8, 2) + ":" + part(10, 2) +
+           ":" + part(12, std::string::npos);
 }
 
 // Stores text in a slot of 255 bytes, cut to 254 and zero-terminated; an empty
@@ -101,7 +102,8 @@ bool FillDocInfo(PDFDoc& document, DocInfo* record) {
     SetField(filled.Author, InfoEntry(info, "Author"));
     SetField(filled.Creator, InfoEntry(info, "Creator"));
     SetField(filled.Producer, InfoEntry(info, "Producer"));
-    for (auto [slot, key] : {std::pair{filled.CreationDate, "CreationDate"}, std::pair{filled.ModDate, "ModDate"}}) {
+    for (auto [slot, key] :
+         {std::pair{filled.CreationDate, "CreationDate"}, std::pair{filled.ModDate, "ModDate"}}) {
         const std::string raw = InfoEntry(info, key);
         SetField(slot, ReformatDate(raw), raw == "D:");
     }
@@ -120,8 +122,8 @@ void* CopyToBlock(const void* data, std::size_t size) {
 
 // Runs one operation; answers the text block (text operations), or the record
 // pointer as a success mark (information), or null.
-void* RunExtraction(const char* path, int operation, DocInfo* record, std::int32_t first, std::int32_t last,
-                    double* length) {
+void* RunExtraction(const char* path, int operation, DocInfo* record, std::int32_t first,
+                    std::int32_t last, double* length) {
     const EngineSession session;
     if (!session.HasLatin1() || !path) {
         return nullptr;
@@ -148,7 +150,8 @@ void* RunExtraction(const char* path, int operation, DocInfo* record, std::int32
     }
     const bool contentOrder = operation < 0;
     const int kind = std::abs(operation);
-    MemoryTextDevice device(contentOrder, kind >= OperationUnicodeText ? kind - OperationUnicodeText : 0);
+    MemoryTextDevice device(contentOrder,
+                            kind >= OperationUnicodeText ? kind - OperationUnicodeText : 0);
     if (device.isOk() && first <= last) {
         document.displayPages(&device, first, last, 72, 72, 0, true, false, false);
     }
@@ -178,10 +181,12 @@ char* GetTextContent(const char* path, int32_t first, int32_t last) {
 void* GetUnicodeTextContentFormated(const char* path, int32_t first, int32_t last, double* length,
                                     int32_t byteOrder) {
     double ignored = 0;
-    return RunExtraction(path, OperationUnicodeText + byteOrder, nullptr, first, last, length ? length : &ignored);
+    return RunExtraction(path, OperationUnicodeText + byteOrder, nullptr, first, last,
+                         length ? length : &ignored);
 }
 
-void* GetUnicodeTextContent(const char* path, int32_t first, int32_t last, double* length, int32_t byteOrder) {
+void* GetUnicodeTextContent(const char* path, int32_t first, int32_t last, double* length,
+                            int32_t byteOrder) {
     double ignored = 0;
     return RunExtraction(path, -(OperationUnicodeText + byteOrder), nullptr, first, last,
                          length ? length : &ignored);

@@ -47,8 +47,8 @@ DOCSIFT_EXPORT char* GetTextContent(const char* path, int32_t first, int32_t las
  * followed by one zero unit; *length receives the number of text bytes. */
 DOCSIFT_EXPORT void* GetUnicodeTextContentFormated(const char* path, int32_t first, int32_t last,
                                                    double* length, int32_t byteOrder);
-DOCSIFT_EXPORT void* GetUnicodeTextContent(const char* path, int32_t first, int32_t last, double* length,
-                                           int32_t byteOrder);
+DOCSIFT_EXPORT void* GetUnicodeTextContent(const char* path, int32_t first, int32_t last,
+                                           double* length, int32_t byteOrder);
 
 #ifdef __cplusplus
 }

@@ -57,7 +57,8 @@ void ExtendLineBox(MemoryTextDevice::Line& line, const TextWord* word) {
 } // namespace
 
 MemoryTextDevice::MemoryTextDevice(bool contentOrder, std::int32_t byteOrder)
-    : contentOrder_(contentOrder), page_(new TextPage(contentOrder)), actualText_(new ActualText(page_)),
+    : contentOrder_(contentOrder), page_(new TextPage(contentOrder)),
+      actualText_(new ActualText(page_)),
       latin1_(globalParams ? globalParams->getTextEncoding() : nullptr), wideText_(byteOrder) {}
 
 MemoryTextDevice::~MemoryTextDevice() {
@@ -70,14 +71,24 @@ void MemoryTextDevice::startPage(int, GfxState* state, XRef*) {
     pageText_.clear();
 }
 
-void MemoryTextDevice::restoreState(GfxState* state) { page_->updateFont(state); }
-void MemoryTextDevice::updateFont(GfxState* state) { page_->updateFont(state); }
-void MemoryTextDevice::incCharCount(int nChars) { page_->incCharCount(nChars); }
-void MemoryTextDevice::beginActualText(GfxState* state, const GooString* text) { actualText_->begin(state, text); }
-void MemoryTextDevice::endActualText(GfxState* state) { actualText_->end(state); }
+void MemoryTextDevice::restoreState(GfxState* state) {
+    page_->updateFont(state);
+}
+void MemoryTextDevice::updateFont(GfxState* state) {
+    page_->updateFont(state);
+}
+void MemoryTextDevice::incCharCount(int nChars) {
+    page_->incCharCount(nChars);
+}
+void MemoryTextDevice::beginActualText(GfxState* state, const GooString* text) {
+    actualText_->begin(state, text);
+}
+void MemoryTextDevice::endActualText(GfxState* state) {
+    actualText_->end(state);
+}
 
-void MemoryTextDevice::drawChar(GfxState* state, double x, double y, double dx, double dy, double, double,
-                                CharCode code, int nBytes, const Unicode* u, int uLen) {
+void MemoryTextDevice::drawChar(GfxState* state, double x, double y, double dx, double dy, double,
+                                double, CharCode code, int nBytes, const Unicode* u, int uLen) {
     actualText_->addChar(state, x, y, dx, dy, code, nBytes, u, uLen);
 }
 
@@ -96,7 +107,8 @@ std::vector<MemoryTextDevice::Line> MemoryTextDevice::ReadingOrderLines() const 
     std::vector<Line> lines;
     for (const TextFlow* flow = page_->getFlows(); flow; flow = flow->getNext()) {
         for (const TextBlock* block = flow->getBlocks(); block; block = block->getNext()) {
-            for (const TextLine* textLine = block->getLines(); textLine; textLine = textLine->getNext()) {
+            for (const TextLine* textLine = block->getLines(); textLine;
+                 textLine = textLine->getNext()) {
                 const int* columns = textLine->*Get(LineColumns());
                 const int length = textLine->*Get(LineLength());
                 Line line;
@@ -104,7 +116,8 @@ std::vector<MemoryTextDevice::Line> MemoryTextDevice::ReadingOrderLines() const 
                 for (const TextWord* word = textLine->getWords(); word; word = word->getNext()) {
                     const int end = std::min(index + word->getLength(), length);
                     const int start = columns && index < length ? columns[index] : 0;
-                    const int after = columns && end < length ? columns[end] : start + word->getLength();
+                    const int after =
+                        columns && end < length ? columns[end] : start + word->getLength();
                     line.Words.push_back(MakeWord(word, start, std::max(after - start, 0)));
                     ExtendLineBox(line, word);
                     index = end + (word->hasSpaceAfter() ? 1 : 0);
@@ -133,12 +146,14 @@ std::vector<MemoryTextDevice::Line> MemoryTextDevice::ContentOrderLines() const 
         word->getBBox(&xMin, &yMin, &xMax, &yMax);
         const double fontSize = word->getFontSize();
         const double base = word->getBaseline();
-        const bool newLine = lines.empty() || std::fabs(base - lastBase) > fontSize / 2 || xMin < lastRight - fontSize;
+        const bool newLine = lines.empty() || std::fabs(base - lastBase) > fontSize / 2 ||
+                             xMin < lastRight - fontSize;
         if (newLine) {
             lines.emplace_back();
             column = 0;
         } else if (characterWidth > 0 && xMin - lastRight > characterWidth / 4) {
-            column += std::max(1, static_cast<int>(std::lround((xMin - lastRight) / characterWidth)));
+            column +=
+                std::max(1, static_cast<int>(std::lround((xMin - lastRight) / characterWidth)));
         }
         const int length = word->getLength();
         lines.back().Words.push_back(MakeWord(word, column, length));

@@ -32,8 +32,8 @@ class MemoryTextDevice : public OutputDev {
     void endPage() override;
     void restoreState(GfxState* state) override;
     void updateFont(GfxState* state) override;
-    void drawChar(GfxState* state, double x, double y, double dx, double dy, double originX, double originY,
-                  CharCode code, int nBytes, const Unicode* u, int uLen) override;
+    void drawChar(GfxState* state, double x, double y, double dx, double dy, double originX,
+                  double originY, CharCode code, int nBytes, const Unicode* u, int uLen) override;
     void incCharCount(int nChars) override;
     void beginActualText(GfxState* state, const GooString* text) override;
     void endActualText(GfxState* state) override;

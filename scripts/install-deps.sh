@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config clang
   libgtest-dev libbenchmark-dev
   qt6-base-dev libcli11-dev nlohmann-json3-dev
+  libpoppler-private-dev poppler-data
 )
 if [ "${1:-}" = tests ]; then
   packages+=(
@@ -14,6 +15,8 @@ if [ "${1:-}" = tests ]; then
     sqlite3-doc git-doc
     # the search pages are tested in headless Chromium, driven from Node.js
     chromium
+    # real PDFs, the reference text extractor, and encrypted test documents
+    texlive-fonts-recommended-doc asymptote-doc dblatex-doc poppler-utils qpdf
   )
   command -v node >/dev/null 2>&1 || packages+=(nodejs npm)
 fi
