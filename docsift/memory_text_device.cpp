@@ -32,14 +32,17 @@ template struct PrivateAccess<LineLength, &TextLine::len>;
 constexpr int ContentOrderBlankLines = 2;
 constexpr int ReadingOrderBlankLines = 5;
 
-MemoryTextDevice::Word MakeWord(const TextWord* word, int startColumn, int columns) {
-    MemoryTextDevice::Word made;
+// Adds a word's characters to the line and the word to its words.
+void AddWord(MemoryTextDevice::Line& line, const TextWord* word, int startColumn, int columns) {
+    MemoryTextDevice::Word added;
+    added.First = line.Characters.size();
+    added.Count = static_cast<std::size_t>(word->getLength());
+    added.StartColumn = startColumn;
+    added.Columns = columns;
     for (int i = 0; i < word->getLength(); ++i) {
-        made.Characters.push_back(static_cast<std::uint32_t>(word->getChar(i)[0]));
+        line.Characters.push_back(static_cast<std::uint32_t>(word->getChar(i)[0]));
     }
-    made.StartColumn = startColumn;
-    made.Columns = columns;
-    return made;
+    line.Words.push_back(added);
 }
 
 void ExtendLineBox(MemoryTextDevice::Line& line, const TextWord* word) {
@@ -118,7 +121,7 @@ std::vector<MemoryTextDevice::Line> MemoryTextDevice::ReadingOrderLines() const 
                     const int start = columns && index < length ? columns[index] : 0;
                     const int after =
                         columns && end < length ? columns[end] : start + word->getLength();
-                    line.Words.push_back(MakeWord(word, start, std::max(after - start, 0)));
+                    AddWord(line, word, start, std::max(after - start, 0));
                     ExtendLineBox(line, word);
                     index = end + (word->hasSpaceAfter() ? 1 : 0);
                 }
@@ -156,7 +159,7 @@ std::vector<MemoryTextDevice::Line> MemoryTextDevice::ContentOrderLines() const 
                 std::max(1, static_cast<int>(std::lround((xMin - lastRight) / characterWidth)));
         }
         const int length = word->getLength();
-        lines.back().Words.push_back(MakeWord(word, column, length));
+        AddWord(lines.back(), word, column, length);
         ExtendLineBox(lines.back(), word);
         column += length;
         characterWidth = length > 0 ? (xMax - xMin) / length : 0;
@@ -177,8 +180,8 @@ void MemoryTextDevice::WriteLines(const std::vector<Line>& lines) {
             for (; column < word.StartColumn; ++column) {
                 WriteCharacter(' ');
             }
-            for (const std::uint32_t character : word.Characters) {
-                WriteCharacter(character);
+            for (std::size_t k = word.First; k < word.First + word.Count; ++k) {
+                WriteCharacter(lines[i].Characters[k]);
             }
             column += word.Columns;
         }
@@ -202,6 +205,11 @@ void MemoryTextDevice::WriteLineEnd() {
 
 void MemoryTextDevice::WriteCharacter(std::uint32_t codePoint) {
     wideText_.Append(codePoint);
+    // Printable ASCII is its own byte in the table and in "Latin1" alike.
+    if (codePoint >= 0x20 && codePoint <= 0x7E) {
+        pageText_ += static_cast<char>(codePoint);
+        return;
+    }
     const int substitute = ByteSubstitution(codePoint);
     if (substitute >= 0) {
         pageText_ += static_cast<char>(substitute);

@@ -41,14 +41,17 @@ class MemoryTextDevice : public OutputDev {
     const std::string& Text() const { return text_; }
     const WideTextBuffer& WideText() const { return wideText_; }
 
-    // One word as the page writer needs it.
+    // One word as the page writer needs it: its characters in the line's
+    // character array, the column it starts at and the columns it takes.
     struct Word {
-        std::vector<std::uint32_t> Characters;
+        std::size_t First = 0;
+        std::size_t Count = 0;
         int StartColumn = 0;
         int Columns = 0;
     };
     // One line of words with its box, top-down page coordinates.
     struct Line {
+        std::vector<std::uint32_t> Characters;
         std::vector<Word> Words;
         double Top = 0;
         double Bottom = 0;
