@@ -18,3 +18,4 @@ void AddSettingsCommand(CLI::App& app, CliOptions& options);
 void AddRateCommand(CLI::App& app, CliOptions& options);
 void AddEngineCommands(CLI::App& app, CliOptions& options);
 void AddPdfCommands(CLI::App& app, CliOptions& options);
+void AddConvertCommands(CLI::App& app, CliOptions& options);

@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     AddRateCommand(app, options);
     AddEngineCommands(app, options);
     AddPdfCommands(app, options);
+    AddConvertCommands(app, options);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

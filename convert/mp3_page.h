@@ -1,0 +1,23 @@
+// A small HTML page from the ID3v1 tag of an MP3 file, so that the indexer can
+// treat the file like a page.
+#pragma once
+
+#include <array>
+#include <string>
+
+struct TID3Tag {
+    std::string Tag;
+    std::string Title;
+    std::string Artist;
+    std::string Album;
+    std::string Year;
+    std::string Comment;
+    unsigned char Genre = 0;
+};
+
+// The ID3v1 genre names for the codes 0 to 114.
+extern const std::array<const char*, 115> GenreNames;
+
+// The page of the file's ID3v1 tag, or the empty text when the file has none.
+// Raises InOutError when the file cannot be read or is shorter than 128 bytes.
+std::string Mp3TagToHtml(const std::string& path);
