@@ -7,21 +7,121 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-const std::array<const char*, 115> GenreNames = {
-    "Blues", "Classic Rock", "Country", "Dance", "Disco", "Funk", "Grunge", "Hip-Hop", "Jazz", "Metal",
-    "New Age", "Oldies", "Other", "Pop", "R&B", "Rap", "Reggae", "Rock", "Techno", "Industrial",
-    "Alternative", "Ska", "Death Metal", "Pranks", "Soundtrack", "Euro-Techno", "Ambient", "Trip-Hop",
-    "Vocal", "Jazz+Funk", "Fusion", "Trance", "Classical", "Instrumental", "Acid", "House", "Game",
-    "Sound Clip", "Gospel", "Noise", "AlternRock", "Bass", "Soul", "Punk", "Space", "Meditative",
-    "Instrumental Pop", "Instrumental Rock", "Ethnic", "Gothic", "Darkwave", "Techno-Industrial",
-    "Electronic", "Pop-Folk", "Eurodance", "Dream", "Southern Rock", "Comedy", "Cult", "Gangsta",
-    "Top 40", "Christian Rap", "Pop/Funk", "Jungle", "Native American", "Cabaret", "New Wave",
-    "Psychadelic", "Rave", "Showtunes", "Trailer", "Lo-Fi", "Tribal", "Acid Punk", "Acid Jazz", "Polka",
-    "Retro", "Musical", "Rock & Roll", "Hard Rock", "Folk", "Folk/Rock", "National Folk", "Swing",
-    "Bebob", "Latin", "Revival", "Celtic", "Bluegrass", "Avantgarde", "Gothic Rock", "Progressive Rock",
-    "Psychedelic Rock", "Symphonic Rock", "Slow Rock", "Big Band", "Chorus", "Easy Listening",
-    "Acoustic", "Humour", "Speech", "Chanson", "Opera", "Chamber Music", "Sonata", "Symphony",
-    "Booty Bass", "Primus", "Porn Groove", "Satire", "Slow Jam", "Club", "Tango", "Samba", "Folklore"};
+const std::array<const char*, 115> GenreNames = {"Blues",
+                                                 "Classic Rock",
+                                                 "Country",
+                                                 "Dance",
+                                                 "Disco",
+                                                 "Funk",
+                                                 "Grunge",
+                                                 "Hip-Hop",
+                                                 "Jazz",
+                                                 "Metal",
+                                                 "New Age",
+                                                 "Oldies",
+                                                 "Other",
+                                                 "Pop",
+                                                 "R&B",
+                                                 "Rap",
+                                                 "Reggae",
+                                                 "Rock",
+                                                 "Techno",
+                                                 "Industrial",
+                                                 "Alternative",
+                                                 "Ska",
+                                                 "Death Metal",
+                                                 "Pranks",
+                                                 "Soundtrack",
+                                                 "Euro-Techno",
+                                                 "Ambient",
+                                                 "Trip-Hop",
+                                                 "Vocal",
+                                                 "Jazz+Funk",
+                                                 "Fusion",
+                                                 "Trance",
+                                                 "Classical",
+                                                 "Instrumental",
+                                                 "Acid",
+                                                 "House",
+                                                 "Game",
+                                                 "Sound Clip",
+                                                 "Gospel",
+                                                 "Noise",
+                                                 "AlternRock",
+                                                 "Bass",
+                                                 "Soul",
+                                                 "Punk",
+                                                 "Space",
+                                                 "Meditative",
+                                                 "Instrumental Pop",
+                                                 "Instrumental Rock",
+                                                 "Ethnic",
+                                                 "Gothic",
+                                                 "Darkwave",
+                                                 "Techno-Industrial",
+                                                 "Electronic",
+                                                 "Pop-Folk",
+                                                 "Eurodance",
+                                                 "Dream",
+                                                 "Southern Rock",
+                                                 "Comedy",
+                                                 "Cult",
+                                                 "Gangsta",
+                                                 "Top 40",
+                                                 "Christian Rap",
+                                                 "Pop/Funk",
+                                                 "Jungle",
+                                                 "Native American",
+                                                 "Cabaret",
+                                                 "New Wave",
+                                                 "Psychadelic",
+                                                 "Rave",
+                                                 "Showtunes",
+                                                 "Trailer",
+                                                 "Lo-Fi",
+                                                 "Tribal",
+                                                 "Acid Punk",
+                                                 "Acid Jazz",
+                                                 "Polka",
+                                                 "Retro",
+                                                 "Musical",
+                                                 "Rock & Roll",
+                                                 "Hard Rock",
+                                                 "Folk",
+                                                 "Folk/Rock",
+                                                 "National Folk",
+                                                 "Swing",
+                                                 "Bebob",
+                                                 "Latin",
+                                                 "Revival",
+                                                 "Celtic",
+                                                 "Bluegrass",
+                                                 "Avantgarde",
+                                                 "Gothic Rock",
+                                                 "Progressive Rock",
+                                                 "Psychedelic Rock",
+                                                 "Symphonic Rock",
+                                                 "Slow Rock",
+                                                 "Big Band",
+                                                 "Chorus",
+                                                 "Easy Listening",
+                                                 "Acoustic",
+                                                 "Humour",
+                                                 "Speech",
+                                                 "Chanson",
+                                                 "Opera",
+                                                 "Chamber Music",
+                                                 "Sonata",
+                                                 "Symphony",
+                                                 "Booty Bass",
+                                                 "Primus",
+                                                 "Porn Groove",
+                                                 "Satire",
+                                                 "Slow Jam",
+                                                 "Club",
+                                                 "Tango",
+                                                 "Samba",
+                                                 "Folklore"};
 
 namespace {
 
@@ -38,10 +138,12 @@ std::string ReadTagBytes(const std::string& path) {
     const bool sized = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     if (sized && static_cast<std::size_t>(info.st_size) < TagSize) {
         ::close(fd);
-        throw InOutError("Cannot read the tag of file " + path + ": the file is shorter than 128 bytes");
+        throw InOutError("Cannot read the tag of file " + path +
+                         ": the file is shorter than 128 bytes");
     }
-    const bool read = sized && ::pread(fd, bytes.data(), TagSize, info.st_size - static_cast<off_t>(TagSize)) ==
-                                   static_cast<ssize_t>(TagSize);
+    const bool read =
+        sized && ::pread(fd, bytes.data(), TagSize, info.st_size - static_cast<off_t>(TagSize)) ==
+                     static_cast<ssize_t>(TagSize);
     const int reason = errno;
     ::close(fd);
     if (!read) {
@@ -80,7 +182,8 @@ std::string Mp3TagToHtml(const std::string& path) {
     tag.Comment = Field(bytes, 97, 30);
     tag.Genre = static_cast<unsigned char>(bytes[127]);
     const std::string genre = tag.Genre < GenreNames.size() ? GenreNames[tag.Genre] : "";
-    return "<html><head><title>" + tag.Artist + " - " + tag.Title + "</title><meta name=\"description\" content=\"" +
-           tag.Comment + "\"></head><body>" + tag.Title + " " + tag.Artist + " " + tag.Album + " " + tag.Comment +
-           " " + genre + "</body></html>";
+    return "<html><head><title>" + tag.Artist + " - " + tag.Title +
+           "</title><meta name=\"description\" content=\"" + tag.Comment + "\"></head><body>" +
+           tag.Title + " " + tag.Artist + " " + tag.Album + " " + tag.Comment + " " + genre +
+           "</body></html>";
 }
