@@ -169,8 +169,11 @@ std::string Field(const std::string& tag, std::size_t offset, std::size_t length
 } // namespace
 
 std::string Mp3TagToHtml(const std::string& path) {
-    const std::string bytes = ReadTagBytes(path);
-    if (bytes.compare(0, 3, "TAG") != 0) {
+    return Mp3TagPage(ReadTagBytes(path));
+}
+
+std::string Mp3TagPage(const std::string& bytes) {
+    if (bytes.size() != TagSize || bytes.compare(0, 3, "TAG") != 0) {
         return "";
     }
     TID3Tag tag;

@@ -18,6 +18,10 @@ struct TID3Tag {
 // The ID3v1 genre names for the codes 0 to 114.
 extern const std::array<const char*, 115> GenreNames;
 
+// The page of an ID3v1 tag given as the last 128 bytes of a file, or the empty
+// text when they hold no tag.
+std::string Mp3TagPage(const std::string& lastBytes);
+
 // The page of the file's ID3v1 tag, or the empty text when the file has none.
 // Raises InOutError when the file cannot be read or is shorter than 128 bytes.
 std::string Mp3TagToHtml(const std::string& path);

@@ -217,12 +217,22 @@ void RtfHtmlWriter::WriteHtml(const std::string& html) {
     if (html.empty()) {
         return;
     }
+    // A clean pending output without a cut stays so when text without "<" or
+    // ">" is added: every clean-up pattern and every cut holds both. The full
+    // procedure would then give the same result, at a cost that grows with the
+    // pending output (long runs of text without a break).
+    if (pendingClean_ && html.find_first_of("<>") == std::string::npos) {
+        pending_ += html;
+        return;
+    }
     pending_ += html;
     std::string work = CleanUpHtml(pending_);
     std::size_t cut = FindCut(work);
     if (cut == std::string::npos && work.size() <= LongLine) {
+        pendingClean_ = false;
         return;
     }
+    pendingClean_ = true;
     while (cut != std::string::npos) {
         WriteLine(LinkUrls(work.substr(0, cut)));
         work.erase(0, cut);
@@ -243,6 +253,7 @@ void RtfHtmlWriter::FlushPending() {
         WriteLine(pending_);
         pending_.clear();
     }
+    pendingClean_ = true;
 }
 
 std::string RtfHtmlWriter::CleanUpHtml(std::string html) const {

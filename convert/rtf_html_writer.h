@@ -58,6 +58,7 @@ class RtfHtmlWriter {
     std::array<int, 10> tocCount_{};
     std::array<int, 10> headingCount_{};
     std::string pending_;
+    bool pendingClean_ = true; // pending_ holds no clean-up pattern and no cut
     std::string output_;
 };
 

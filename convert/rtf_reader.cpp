@@ -116,6 +116,21 @@ int LastLevelDigit(const std::string& name, std::size_t from) {
 
 } // namespace
 
+std::vector<std::string> TextLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return lines;
+}
+
 RtfReader::RtfReader(std::vector<std::string> lines, RtfOptions options)
     : lines_(std::move(lines)), options_(options), writer_(fonts_) {
     tocStyle_.fill(-1);

@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+// The lines of a text, their ends (CR, LF or CR LF) removed.
+std::vector<std::string> TextLines(const std::string& text);
+
 struct RtfOptions {
     bool NoFonts = false;
     bool Optimize = false;

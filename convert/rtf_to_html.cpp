@@ -8,22 +8,6 @@
 
 namespace {
 
-// The lines of a text file, their ends (CR, LF or CR LF) removed.
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    }
-    return lines;
-}
-
 bool HasOption(const std::vector<std::string>& options, const char* name) {
     return std::find(options.begin(), options.end(), name) != options.end();
 }
@@ -44,7 +28,7 @@ void RtfToHtml(const std::string& inputPath, const std::string& outputPath,
     chosen.NoFonts = HasOption(options, "noFonts");
     chosen.Optimize = HasOption(options, "optimize");
     chosen.OnlyDefiniteOpt = HasOption(options, "onlyDefiniteOpt");
-    RtfReader reader(SplitLines(input), chosen);
+    RtfReader reader(TextLines(input), chosen);
     std::exception_ptr failure;
     try {
         reader.Convert(inputPath);

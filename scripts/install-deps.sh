@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config clang
+  build-essential cmake pkg-config clang libclang-rt-14-dev
   libgtest-dev libbenchmark-dev
   qt6-base-dev libcli11-dev nlohmann-json3-dev
   libpoppler-private-dev poppler-data

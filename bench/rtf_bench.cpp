@@ -1,0 +1,55 @@
+// RtfToHtml over the real RTF files of the tests, timed beside unrtf --html on
+// the same files in the same run (the best of three rounds each).
+//
+//   bench_rtf
+#include "convert/rtf_to_html.h"
+#include "support/scratch_folder.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+template <typename Work> double BestSeconds(Work work) {
+    double best = 1e300;
+    for (int round = 0; round < 3; ++round) {
+        const auto start = Clock::now();
+        work();
+        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
+    }
+    return best;
+}
+
+} // namespace
+
+int main() {
+    std::vector<std::string> files;
+    std::uintmax_t bytes = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(RTF_CORPUS)) {
+        if (entry.path().extension() == ".rtf") {
+            files.push_back(entry.path().string());
+            bytes += entry.file_size();
+        }
+    }
+    ScratchFolder folder;
+    const double converter = BestSeconds([&] {
+        for (const std::string& file : files) {
+            RtfToHtml(file, folder.Path() + "page.html", {"noFonts", "onlyDefiniteOpt"});
+        }
+    });
+    const double unrtf = BestSeconds([&] {
+        for (const std::string& file : files) {
+            std::system(("unrtf --html '" + file + "' > /dev/null 2>&1").c_str());
+        }
+    });
+    std::cout << files.size() << " RTF files, " << bytes << " bytes\n"
+              << "RtfToHtml: " << converter << " s\n"
+              << "unrtf --html: " << unrtf << " s (its process start included)\n"
+              << "ratio (RtfToHtml / unrtf): " << converter / unrtf << "\n";
+    return 0;
+}
