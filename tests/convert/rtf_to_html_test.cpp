@@ -134,3 +134,16 @@ TEST(RtfToHtml, MalformedInputEnds) {
     EXPECT_NE(RtfBody("{\\rtf1{\\stylesheet{\\s1\\s1\\b loop;}}\\s1 x}").find("<B>x"),
               std::string::npos);
 }
+
+TEST(RtfToHtml, FontLimitAndStyleInsertion) {
+    std::string fonts = "{\\rtf1{\\fonttbl";
+    for (int i = 0; i < 250; ++i) {
+        fonts += "{\\f" + std::to_string(i) + " Font" + std::to_string(i) + ";}";
+    }
+    fonts += "}\\f200 a\\f240 b}";
+    // The table keeps 201 fonts; a number beyond them names no font.
+    EXPECT_EQ(RtfBody(fonts), "<FONT FACE=\"Font200\">a</FONT><FONT FACE=\"\">b</FONT>");
+    // The words a style reference inserts end before the text that follows it.
+    EXPECT_EQ(RtfBody("{\\rtf1{\\stylesheet{\\s1\\fs28 Big;}}\\s1 hello}"),
+              "<FONT SIZE=+1>hello</FONT>");
+}
