@@ -59,6 +59,10 @@ class TBase {
     void Add(const TBaseRecord& link);
     // A copy of the link; the empty link outside the list.
     TBaseRecord GetLink(std::int32_t position) const;
+    // The link itself, for reading; position must lie inside the list.
+    const TBaseRecord& LinkAt(std::int32_t position) const {
+        return links_[static_cast<std::size_t>(position)];
+    }
     void SetLink(std::int32_t position, const TBaseRecord& link);
     void Remove(std::int32_t position);
     void ToBegin(std::int32_t position);

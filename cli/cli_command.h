@@ -19,3 +19,4 @@ void AddRateCommand(CLI::App& app, CliOptions& options);
 void AddEngineCommands(CLI::App& app, CliOptions& options);
 void AddPdfCommands(CLI::App& app, CliOptions& options);
 void AddConvertCommands(CLI::App& app, CliOptions& options);
+void AddIndexCommand(CLI::App& app, CliOptions& options);

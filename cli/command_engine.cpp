@@ -13,14 +13,6 @@
 
 namespace {
 
-Json LinkJson(const TBaseRecord& link) {
-    return {{"category", link.Category},
-            {"caption", JsonText(link.Caption)},
-            {"url", JsonText(link.URL)},
-            {"description", JsonText(link.Description)},
-            {"keywords", JsonTextList(link.Keywords)}};
-}
-
 std::string AnsiText(const Json& value) {
     return Utf8ToAnsi(value.get<std::string>());
 }

@@ -9,3 +9,7 @@ using Json = nlohmann::ordered_json;
 
 Json JsonText(const std::string& ansi);
 Json JsonTextList(const std::vector<std::string>& ansi);
+
+struct TBaseRecord;
+// One link in the form of `dump`.
+Json LinkJson(const TBaseRecord& link);

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     AddEngineCommands(app, options);
     AddPdfCommands(app, options);
     AddConvertCommands(app, options);
+    AddIndexCommand(app, options);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

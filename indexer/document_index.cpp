@@ -1,0 +1,225 @@
+#include "indexer/document_index.h"
+
+#include "app/app_settings.h"
+#include "convert/mp3_page.h"
+#include "convert/rtf_to_html.h"
+#include "docsift/docsift.h"
+#include "indexer/rating.h"
+#include "platform/ansi.h"
+#include "platform/files.h"
+#include "platform/integer_text.h"
+#include "platform/vmem.h"
+
+#include <unistd.h>
+
+namespace {
+
+bool IsSeparator(char c) {
+    return c == '/' || c == '\\';
+}
+
+// The temporary page of one conversion, deleted whatever happens.
+class TemporaryPage {
+  public:
+    TemporaryPage() : path_(TempPageFile()) {}
+    ~TemporaryPage() { DeleteFile(path_); }
+    TemporaryPage(const TemporaryPage&) = delete;
+    TemporaryPage& operator=(const TemporaryPage&) = delete;
+
+    const std::string& Path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
+// The quoted value after the first occurrence of key (quotes included in key).
+bool QuotedValue(TFileBuffer& buffer, const char* key, std::string& value) {
+    std::int32_t position = 0;
+    if (!FindText(buffer, key, position)) {
+        return false;
+    }
+    value = ReadQuoted(buffer, '"');
+    return true;
+}
+
+std::string Trimmed(const std::string& text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') {
+        ++begin;
+    }
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') {
+        --end;
+    }
+    return text.substr(begin, end - begin);
+}
+
+// Analyses a temporary page made of text, keeping the record as the caller
+// passed it when the page cannot be written.
+bool AnalyseText(const std::string& text, const std::string& root, TBaseRecord& record) {
+    const TemporaryPage page;
+    if (!WriteWholeFile(page.Path(), text)) {
+        return false;
+    }
+    AnalysePage(page.Path(), root, record);
+    return true;
+}
+
+} // namespace
+
+std::string TempPageFile() {
+    return TempFolder() + "svx~tmp~" + std::to_string(::getpid()) + ".tmp";
+}
+
+void IndexFile(const std::string& file, const std::string& root, TBaseRecord& record) {
+    const std::size_t nameStart = file.find_last_of("/\\") + 1;
+    const std::size_t dot = file.rfind('.');
+    const std::string extension =
+        dot == std::string::npos || dot < nameStart ? "" : AnsiLowerCase(file.substr(dot));
+    if (extension == ".pdf") {
+        IndexPdf(file, root, record);
+    } else if (extension == ".rtf") {
+        IndexRtf(file, root, record);
+    } else if (extension == ".mp3") {
+        IndexMp3(file, root, record);
+    } else {
+        AnalysePage(file, root, record);
+    }
+}
+
+void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& record) {
+    record = TBaseRecord();
+    record.URL = RelativeUrl(root, page);
+    TFileBuffer buffer;
+    if (!OpenFileBuffer(buffer, page)) {
+        return;
+    }
+    record.Caption = ReadTitle(buffer);
+    QuotedValue(buffer, "\"description\"", record.Description);
+    std::string code;
+    if (QuotedValue(buffer, "\"category code\"", code) && !code.empty()) {
+        record.Category = StrToInt(Trimmed(code));
+    }
+    CloseFileBuffer(buffer);
+
+    const std::string& setup = AppSettings.SetupDir;
+    TRating rating;
+    rating.LoadSettings(setup + "tags.xml", setup + "words.xml", setup + "set.xml");
+    rating.RateFile(page, AppSettings.IndexDepthLimit);
+    for (const TWordRating& word : rating.Words) {
+        record.Keywords.push_back(word.Word);
+    }
+}
+
+void IndexMp3(const std::string& file, const std::string& root, TBaseRecord& record) {
+    if (AnalyseText(Mp3TagToHtml(file), root, record)) {
+        record.URL = RelativeUrl(root, file);
+    }
+}
+
+void IndexRtf(const std::string& file, const std::string& root, TBaseRecord& record) {
+    const TemporaryPage page;
+    RtfToHtml(file, page.Path(), {"noFonts", "onlyDefiniteOpt"});
+    // The converter titles the page with the file's path; its folder names are
+    // no keywords of the document.
+    std::string html;
+    ReadWholeFile(page.Path(), html);
+    const std::size_t start = html.find("<TITLE>");
+    const std::size_t end = html.find("</TITLE>");
+    if (start != std::string::npos && end != std::string::npos && end > start) {
+        html.erase(start + 7, end - start - 7);
+        WriteWholeFile(page.Path(), html);
+    }
+    AnalysePage(page.Path(), root, record);
+    record.URL = RelativeUrl(root, file);
+    record.Caption.clear();
+}
+
+void IndexPdf(const std::string& file, const std::string& root, TBaseRecord& record) {
+    DocInfo info{};
+    const bool hasInfo = GetDocInfo(file.c_str(), &info) != 0;
+    char* text = GetTextContentFormated(file.c_str(), 0, hasInfo ? info.PageCount : 0);
+    const std::string content = text ? text : "";
+    if (text) {
+        VirtualFree(text, 0, MEM_RELEASE);
+    }
+    if (!hasInfo) {
+        // No information: the link still gets its address and, when the text
+        // can be read, the keywords of the text.
+        if (!text || !AnalyseText(content, root, record)) {
+            record = TBaseRecord();
+        }
+        record.URL = RelativeUrl(root, file);
+        return;
+    }
+    if (!AnalyseText(std::string(info.Title) + " " + content, root, record)) {
+        return;
+    }
+    record.URL = RelativeUrl(root, file);
+    if (std::string(info.Title) != " ") {
+        record.Caption = info.Title;
+    }
+    if (std::string(info.Subject) != " ") {
+        record.Description = info.Subject;
+    }
+}
+
+std::string RelativeUrl(const std::string& root, const std::string& path) {
+    if (path.size() >= 2 && !root.empty() && path[0] != root[0]) {
+        return path;
+    }
+    std::size_t common = 0;
+    while (common < root.size() && common < path.size() && root[common] == path[common]) {
+        ++common;
+    }
+    // The last separator that both paths have at the same place within their
+    // common start (a name that merely begins like the other's does not count).
+    std::size_t cut = 0;
+    for (std::size_t i = 0; i <= common && i < root.size() && i < path.size(); ++i) {
+        if (IsSeparator(root[i]) && IsSeparator(path[i])) {
+            cut = i;
+        }
+    }
+    std::size_t separators = 0;
+    for (std::size_t i = cut; i < root.size(); ++i) {
+        separators += IsSeparator(root[i]) ? 1 : 0;
+    }
+    std::string url;
+    for (std::size_t up = 1; up < separators; ++up) {
+        url += "../";
+    }
+    for (std::size_t i = cut < path.size() && IsSeparator(path[cut]) ? cut + 1 : cut;
+         i < path.size(); ++i) {
+        const char c = path[i];
+        url += c == '\\' ? "/" : c == ' ' ? "%20" : std::string(1, c);
+    }
+    return url;
+}
+
+std::string ReadTitle(TFileBuffer& buffer) {
+    std::int32_t start = 0;
+    std::int32_t end = 0;
+    if (!FindText(buffer, "<title>", start) || !FindText(buffer, "</title>", end)) {
+        return "";
+    }
+    std::string title;
+    for (std::int32_t i = start; i < end - 8; ++i) {
+        const char c = buffer.Data[static_cast<std::size_t>(i)];
+        if (c == '\r') {
+            title += ' ';
+        } else if (c != '\n') {
+            title += c;
+        }
+    }
+    return title;
+}
+
+bool HasLinkForFile(const TBase& links, const std::string& file, const std::string& root) {
+    const std::string url = RelativeUrl(root, file);
+    for (std::int32_t i = 0; i < links.Count(); ++i) {
+        if (links.LinkAt(i).URL == url) {
+            return true;
+        }
+    }
+    return false;
+}

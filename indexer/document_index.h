@@ -1,0 +1,33 @@
+// Turning one file of the site into a link: its title, description, category
+// code and keywords, and its address seen from the engine file.
+#pragma once
+
+#include "app/base.h"
+#include "readers/file_buffer.h"
+
+#include <string>
+
+// Fills record from the file: PDF, RTF and MP3 files are converted to a page
+// first, every other file is analysed as a page. root is the engine file's
+// path. Raises InOutError (converters) and ConversionError (a category code or
+// rating setting that is not a whole number).
+void IndexFile(const std::string& file, const std::string& root, TBaseRecord& record);
+
+void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& record);
+void IndexMp3(const std::string& file, const std::string& root, TBaseRecord& record);
+void IndexRtf(const std::string& file, const std::string& root, TBaseRecord& record);
+void IndexPdf(const std::string& file, const std::string& root, TBaseRecord& record);
+
+// The link address of path seen from the folder of the engine file root: "../"
+// for every folder up, "/" between folders, spaces as "%20".
+std::string RelativeUrl(const std::string& root, const std::string& path);
+
+// The text between the first "<title>" and the first "</title>", raw.
+std::string ReadTitle(TFileBuffer& buffer);
+
+// Whether some link of links has exactly the address RelativeUrl gives the file.
+bool HasLinkForFile(const TBase& links, const std::string& file, const std::string& root);
+
+// The temporary page of this process: "svx~tmp~" and the process number, in
+// the temporary folder.
+std::string TempPageFile();

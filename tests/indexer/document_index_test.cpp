@@ -1,0 +1,186 @@
+#include "app/app_settings.h"
+#include "convert/in_out_error.h"
+#include "indexer/document_index.h"
+#include "platform/files.h"
+#include "platform/integer_text.h"
+#include "support/pdf_writer.h"
+#include "support/scratch_folder.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class IndexTest : public ::testing::Test {
+  protected:
+    IndexTest() {
+        Folder.Write("setup/tags.xml", "<tags><title rating=\"300\"/></tags>");
+        Folder.Write("setup/words.xml", "<words><group rating=\"0\">the a of</group></words>");
+        Folder.Write("setup/set.xml",
+                     "<settings><KeysCount value=\"5\"/><CountWeight value=\"100\"/>"
+                     "<TagWeight value=\"100\"/><StopWordsMinimalRating value=\"1\"/></settings>");
+        AppSettings = TAppSettings();
+        AppSettings.SetupDir = Folder.Path() + "setup/";
+        Root = Folder.Path() + "site/svx.html";
+    }
+    ~IndexTest() override {
+        EXPECT_FALSE(FileExists(TempPageFile())) << "the temporary page was left behind";
+    }
+
+    TBaseRecord Index(const std::string& name, const std::string& content) {
+        TBaseRecord record;
+        IndexFile(Folder.Write("site/" + name, content), Root, record);
+        return record;
+    }
+    std::string Pdf(const std::string& name,
+                    std::optional<std::map<std::string, std::string>> info) {
+        PdfDocument document;
+        document.Info = std::move(info);
+        document.Pages.push_back({{{72, 720, 12, U"Lighthouse keepers lighthouse lamps"}}});
+        return Folder.Write("site/" + name, WritePdf(document));
+    }
+
+    ScratchFolder Folder;
+    std::string Root;
+};
+
+} // namespace
+
+TEST_F(IndexTest, TitlesAreTakenRaw) {
+    EXPECT_EQ(Index("a.html", "<TITLE>My\r\nPage</TITLE>").Caption, "My Page");
+    EXPECT_EQ(Index("b.html", "<title> a &amp; b </title>").Caption, " a &amp; b ");
+    EXPECT_EQ(Index("c.html", "<title lang=\"en\">Not found</title>").Caption, "");
+    EXPECT_EQ(Index("d.html", "<title>No end").Caption, "");
+    EXPECT_EQ(Index("e.html", "</title><title>Reversed").Caption, "");
+}
+
+TEST_F(IndexTest, DescriptionAndCategoryCode) {
+    TBaseRecord record = Index("a.html", "<META NAME=\"Description\" CONTENT=\"Hi\r\nthere\">"
+                                         "<meta name=\"category code\" content=\" 3 \">");
+    EXPECT_EQ(record.Description, "Hi there");
+    EXPECT_EQ(record.Category, 3);
+    EXPECT_EQ(record.URL, "a.html");
+    EXPECT_EQ(Index("b.html", "<meta name=description content=\"Hi\">").Description, "");
+    EXPECT_EQ(Index("c.html", "<meta name=\"category code\" content=\"\">").Category, 0);
+    for (const char* code : {"x", "1.5", "99999999999"}) {
+        EXPECT_THROW(
+            Index("d.html", std::string("<meta name=\"category code\" content=\"") + code + "\">"),
+            ConversionError)
+            << code;
+    }
+}
+
+TEST_F(IndexTest, TextFilesGetKeywordsOnly) {
+    const TBaseRecord record = Index("notes.txt", "the lighthouse of the bay, lighthouse lamps");
+    EXPECT_EQ(record.Caption, "");
+    EXPECT_EQ(record.Description, "");
+    EXPECT_EQ(record.URL, "notes.txt");
+    ASSERT_FALSE(record.Keywords.empty());
+    EXPECT_EQ(record.Keywords[0], "lighthouse");
+}
+
+TEST_F(IndexTest, RtfNeverGetsACaption) {
+    const TBaseRecord record =
+        Index("doc.RTF", "{\\rtf1{\\info{\\title Hidden}}Tides and tides\\par}");
+    EXPECT_EQ(record.Caption, "");
+    EXPECT_EQ(record.URL, "doc.RTF");
+    // The converted page's title is the RTF file's path: no keyword comes from it.
+    EXPECT_EQ(record.Keywords, Strings({"tides", "and"}));
+    EXPECT_THROW(Index("bad.rtf", "{\\rtf1 \\'zz}"), ConversionError);
+    TBaseRecord missing;
+    EXPECT_THROW(IndexFile(Folder.Path() + "site/missing.rtf", Root, missing), InOutError);
+}
+
+TEST_F(IndexTest, PdfTitleAndSubject) {
+    TBaseRecord record;
+    IndexFile(Pdf("with.pdf", std::map<std::string, std::string>{{"Title", "Keepers"},
+                                                                 {"Subject", "Annual report"}}),
+              Root, record);
+    EXPECT_EQ(record.Caption, "Keepers");
+    EXPECT_EQ(record.Description, "Annual report");
+    EXPECT_EQ(record.URL, "with.pdf");
+    EXPECT_EQ(record.Keywords,
+              Strings({"keepers", "lighthouse", "lamps"})); // the title, then the text
+
+    record = TBaseRecord();
+    IndexFile(Pdf("without.pdf", std::map<std::string, std::string>{{"Author", "Someone"}}), Root,
+              record);
+    EXPECT_EQ(record.Caption, "");
+    EXPECT_EQ(record.Description, "");
+    EXPECT_EQ(record.Keywords.at(0), "lighthouse");
+}
+
+TEST_F(IndexTest, PdfWithoutInformationOrText) {
+    TBaseRecord record;
+    record.Caption = "stale";
+    IndexFile(Pdf("noinfo.pdf", std::nullopt), Root, record);
+    EXPECT_EQ(record.URL, "noinfo.pdf");
+    EXPECT_EQ(record.Caption, "");
+    EXPECT_EQ(record.Keywords.at(0), "lighthouse");
+
+    const std::string plain =
+        Pdf("plain.pdf", std::map<std::string, std::string>{{"Title", "Secret"}});
+    const std::string locked = Folder.Path() + "site/locked.pdf";
+    ASSERT_EQ(
+        std::system(("qpdf --encrypt '' owner 256 --extract=n -- '" + plain + "' '" + locked + "'")
+                        .c_str()),
+        0);
+    record = TBaseRecord();
+    record.Caption = "stale";
+    IndexFile(locked, Root, record);
+    EXPECT_EQ(record.URL, "locked.pdf");
+    EXPECT_EQ(record.Caption, "");
+    EXPECT_TRUE(record.Keywords.empty());
+}
+
+TEST_F(IndexTest, Mp3Tags) {
+    std::string tag = "TAG" + std::string(30, '\0') + std::string(30, '\0') +
+                      std::string(30, '\0') + "2005" + std::string(30, '\0') + '\x11';
+    tag.replace(3, 5, "Tides");
+    tag.replace(33, 4, "Crew");
+    EXPECT_EQ(Index("song.mp3", std::string(400, '\xFF') + tag).Caption, "Crew - Tides");
+    const TBaseRecord untagged = Index("plain.MP3", std::string(400, '\xFF'));
+    EXPECT_EQ(untagged.URL, "plain.MP3");
+    EXPECT_EQ(untagged.Caption, "");
+    EXPECT_TRUE(untagged.Keywords.empty());
+    EXPECT_THROW(Index("short.mp3", "tiny"), InOutError);
+}
+
+TEST_F(IndexTest, MissingPagesKeepTheirAddress) {
+    TBaseRecord record;
+    record.Caption = "stale";
+    IndexFile(Folder.Path() + "site/gone.html", Root, record);
+    EXPECT_EQ(record.URL, "gone.html");
+    EXPECT_EQ(record.Caption, "");
+}
+
+TEST(RelativeUrl, AddressesFromTheEngineFolder) {
+    EXPECT_EQ(RelativeUrl("/site/svx.html", "/site/dir/a b.html"), "dir/a%20b.html");
+    EXPECT_EQ(RelativeUrl("/site/svx.html", "/site/svx.html"), "svx.html");
+    EXPECT_EQ(RelativeUrl("/site/search/svx.html", "/site/a.html"), "../a.html");
+    EXPECT_EQ(RelativeUrl("C:\\site\\svx.html", "D:\\other\\x y.html"), "D:\\other\\x y.html");
+    EXPECT_EQ(RelativeUrl("C:\\site\\svx.html", "C:\\site\\dir\\a b.html"), "dir/a%20b.html");
+    EXPECT_EQ(RelativeUrl("/a/b/c/svx.html", "/a/x.html"), "../../x.html");
+    EXPECT_EQ(RelativeUrl("/site/svx.html", "/site/"), "");
+    // A sibling folder whose name starts like the engine's folder.
+    EXPECT_EQ(RelativeUrl("/s/site/svx.html", "/s/sitex/b.html"), "../sitex/b.html");
+    EXPECT_EQ(RelativeUrl("/s/site/svx.html", "/s/site/x/b.html"), "x/b.html");
+}
+
+TEST(HasLinkForFile, ComparesAddressesExactly) {
+    TBase links;
+    TBaseRecord link;
+    link.URL = "Dir/a.html";
+    links.Add(link);
+    EXPECT_TRUE(HasLinkForFile(links, "/site/Dir/a.html", "/site/svx.html"));
+    EXPECT_FALSE(HasLinkForFile(links, "/site/dir/a.html", "/site/svx.html"));
+}
+
+TEST(TempPageFile, NamedForThisProcess) {
+    const std::string name = TempPageFile();
+    EXPECT_EQ(name.find(TempFolder()), 0u);
+    EXPECT_NE(name.find("svx~tmp~"), std::string::npos);
+    EXPECT_NE(name.find(std::to_string(::getpid())), std::string::npos);
+}
