@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Sitevane and runs it on the bundled example.
+# Installs what is missing, builds Sitevane and indexes the bundled example site
+# (examples/site) into a new engine file made from the Standard template.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -7,16 +8,25 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 bin="$root/build/bin"
 cli=("$bin/sitevane-cli" --setup "$bin")
-example="$root/examples/site/index.html"
-engine_folder="$root/build/example-engine"
+site="$root/build/example-site"
+engine="$site/svxdb.js"
 
-echo "== Keywords of the example page $example"
-"${cli[@]}" rate "$example"
+# A fresh copy of the site, so that the engine file lives beside its pages.
+rm -rf "$site"
+cp -r "$root/examples/site" "$site"
+"${cli[@]}" new "$engine" Standard
 
-echo "== A new engine file from the Standard template"
-rm -rf "$engine_folder"
-mkdir -p "$engine_folder"
-"${cli[@]}" new "$engine_folder/svxdb.js" Standard
-"${cli[@]}" dump "$engine_folder/svxdb.js"
-echo "Engine file: $engine_folder/svxdb.js"
-echo "Its search page: file://$engine_folder/search.html"
+echo "== Indexing $site"
+links=""
+while IFS= read -r file; do
+  case "${file##*.}" in
+    html|htm|txt|pdf|rtf|mp3|m3u)
+      echo "  ${file#"$site"/}" >&2
+      links+="${links:+,}$("${cli[@]}" index "$file" "$engine")" ;;
+  esac
+done < <(find "$site" -type f ! -name 'svx*' ! -name 'search.html' | sort)
+printf '{"categories":["General","Lessons","Racing","News"],"links":[%s]}' "$links" >"$site/database.json"
+"${cli[@]}" load "$engine" "$site/database.json"
+
+echo "== The engine file holds $(grep -c '^  .[0-9-]*+' "$engine") links: $engine"
+echo "Open its search page in a browser: file://$site/search.html"
