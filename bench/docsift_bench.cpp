@@ -2,31 +2,14 @@
 // the same files in the same run (the best of three rounds each).
 //
 //   bench_docsift
+#include "bench/best_time.h"
 #include "docsift/docsift.h"
 #include "platform/vmem.h"
 #include "support/doc_pdfs.h"
 #include "support/scratch_folder.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <iostream>
-
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-template <typename Work> double BestSeconds(Work work) {
-    double best = 1e300;
-    for (int round = 0; round < 3; ++round) {
-        const auto start = Clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-    }
-    return best;
-}
-
-} // namespace
 
 int main() {
     ScratchFolder folder;

@@ -5,6 +5,7 @@
 //
 //   bench_index
 #include "app/app_settings.h"
+#include "bench/best_time.h"
 #include "indexer/document_index.h"
 #include "indexer/rating.h"
 #include "platform/files.h"
@@ -12,23 +13,9 @@
 #include "support/doc_pdfs.h"
 #include "support/scratch_folder.h"
 
-#include <algorithm>
-#include <chrono>
 #include <iostream>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-template <typename Work> double BestSeconds(Work work) {
-    double best = 1e300;
-    for (int round = 0; round < 3; ++round) {
-        const auto start = Clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-    }
-    return best;
-}
 
 void Report(const char* name, const std::vector<std::string>& files) {
     const double read = BestSeconds([&] {

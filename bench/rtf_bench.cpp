@@ -2,30 +2,13 @@
 // the same files in the same run (the best of three rounds each).
 //
 //   bench_rtf
+#include "bench/best_time.h"
 #include "convert/rtf_to_html.h"
 #include "support/scratch_folder.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
-
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-template <typename Work> double BestSeconds(Work work) {
-    double best = 1e300;
-    for (int round = 0; round < 3; ++round) {
-        const auto start = Clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-    }
-    return best;
-}
-
-} // namespace
 
 int main() {
     std::vector<std::string> files;

@@ -173,6 +173,18 @@ char RtfReader::At(std::size_t offset) const {
     return pos_ + offset < line_.size() ? line_[pos_ + offset] : '\0';
 }
 
+bool RtfReader::AtEndOfInput() {
+    return pos_ >= line_.size() && !Need(1);
+}
+
+std::string RtfReader::TextUpToBrace() {
+    std::string text;
+    while (!AtEndOfInput() && line_[pos_] != '}') {
+        text += line_[pos_++];
+    }
+    return text;
+}
+
 std::string RtfReader::Peek(std::size_t offset, std::size_t count) const {
     return pos_ + offset < line_.size() ? line_.substr(pos_ + offset, count) : std::string();
 }
@@ -531,7 +543,7 @@ void RtfReader::ParseNumbering() {
     std::string start;
     int depth = 0;
     for (;;) {
-        if (pos_ >= line_.size() && !Need(1)) {
+        if (AtEndOfInput()) {
             break;
         }
         const char c = line_[pos_];
@@ -573,10 +585,7 @@ void RtfReader::ParseNumbering() {
                     numberCounter_ = NumberOr(start, 1);
                 }
             } else if (word == "pntxta" || word == "pntxtb") {
-                std::string label;
-                while ((pos_ < line_.size() || Need(1)) && line_[pos_] != '}') {
-                    label += line_[pos_++];
-                }
+                const std::string label = TextUpToBrace();
                 if (numbering_) {
                     (word == "pntxta" ? textAfter_ : textBefore_) = label;
                 }
@@ -594,7 +603,7 @@ void RtfReader::ParseNumbering() {
 void RtfReader::SkipGroup() {
     int depth = 0;
     for (;;) {
-        if (pos_ >= line_.size() && !Need(1)) {
+        if (AtEndOfInput()) {
             return;
         }
         const char c = line_[pos_];
@@ -651,7 +660,7 @@ void RtfReader::ParseFontTable() {
         name.clear();
     };
     for (;;) {
-        if (pos_ >= line_.size() && !Need(1)) {
+        if (AtEndOfInput()) {
             return;
         }
         const char c = line_[pos_];
@@ -670,11 +679,7 @@ void RtfReader::ParseFontTable() {
             Need(falt.size());
             if (depth > 0 && line_.compare(pos_, falt.size(), falt) == 0) {
                 pos_ += falt.size();
-                std::string alternate;
-                while ((pos_ < line_.size() || Need(1)) && line_[pos_] != '}') {
-                    alternate += line_[pos_++];
-                }
-                name = alternate;
+                name = TextUpToBrace();
                 inName = true;
                 pos_ += pos_ < line_.size() ? 1 : 0;
             } else if (depth > 0) {
@@ -716,7 +721,7 @@ void RtfReader::ParseFontTable() {
 void RtfReader::ParseColourTable() {
     int rgb[3] = {0, 0, 0};
     for (;;) {
-        if (pos_ >= line_.size() && !Need(1)) {
+        if (AtEndOfInput()) {
             return;
         }
         const char c = line_[pos_];
@@ -747,7 +752,7 @@ void RtfReader::ParseColourTable() {
 
 void RtfReader::ParseStyleSheet() {
     for (;;) {
-        if (pos_ >= line_.size() && !Need(1)) {
+        if (AtEndOfInput()) {
             return;
         }
         const char c = line_[pos_];
@@ -783,7 +788,7 @@ void RtfReader::ParseStyle(int number, bool hasNumber) {
     std::string name;
     int base = -1;
     for (;;) {
-        if (pos_ >= line_.size() && !Need(1)) {
+        if (AtEndOfInput()) {
             break;
         }
         const char c = line_[pos_];

@@ -38,6 +38,11 @@ class RtfReader {
     bool ReadNextLine();
     bool Need(std::size_t count);
     char At(std::size_t offset) const;
+    // Whether the input has no character left at the position (following
+    // lines are appended to look).
+    bool AtEndOfInput();
+    // The characters up to the next "}" (not taken).
+    std::string TextUpToBrace();
     // Up to count characters from the position plus offset (fewer at the end).
     std::string Peek(std::size_t offset, std::size_t count) const;
 
