@@ -20,3 +20,4 @@ void AddEngineCommands(CLI::App& app, CliOptions& options);
 void AddPdfCommands(CLI::App& app, CliOptions& options);
 void AddConvertCommands(CLI::App& app, CliOptions& options);
 void AddIndexCommand(CLI::App& app, CliOptions& options);
+void AddScanCommands(CLI::App& app, CliOptions& options);

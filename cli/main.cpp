@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     AddPdfCommands(app, options);
     AddConvertCommands(app, options);
     AddIndexCommand(app, options);
+    AddScanCommands(app, options);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -156,11 +156,22 @@ bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries) {
         struct stat info {};
         if (StatPath(prefix + name, info)) {
             entry.IsFolder = S_ISDIR(info.st_mode);
+            entry.IsFile = S_ISREG(info.st_mode);
             entry.Size = S_ISREG(info.st_mode) ? static_cast<std::uint64_t>(info.st_size) : 0;
         }
         entries.push_back(std::move(entry));
     }
     ::closedir(folder);
+    return true;
+}
+
+bool IdentifyFolder(const std::string& path, FolderIdentity& identity) {
+    struct stat info {};
+    if (!StatPath(path, info) || !S_ISDIR(info.st_mode)) {
+        return false;
+    }
+    identity.Device = static_cast<std::uint64_t>(info.st_dev);
+    identity.Inode = static_cast<std::uint64_t>(info.st_ino);
     return true;
 }
 

@@ -49,9 +49,21 @@ bool DeleteFile(const std::string& path);
 struct FolderEntry {
     std::string Name;
     bool IsFolder = false;
+    bool IsFile = false;   // a regular file (not a device, pipe or socket)
     bool IsHidden = false; // the name starts with "."
     std::uint64_t Size = 0;
 };
+
+// What identifies a folder on this machine whatever the path to it (device
+// and inode), so that a walk can tell a folder it is already inside.
+struct FolderIdentity {
+    std::uint64_t Device = 0;
+    std::uint64_t Inode = 0;
+    bool operator==(const FolderIdentity& other) const {
+        return Device == other.Device && Inode == other.Inode;
+    }
+};
+bool IdentifyFolder(const std::string& path, FolderIdentity& identity);
 
 // The entries of a folder, "." and ".." left out, in the order the file system
 // returns them. False when the folder cannot be read.

@@ -1,0 +1,154 @@
+// update and addsite: the base update and the site scan for batch runs, with a
+// progress line on standard error when it is a terminal and a summary at the end.
+#include "app/app_settings.h"
+#include "app/application.h"
+#include "cli/cli_command.h"
+#include "cli/cli_ui.h"
+#include "commands/engine_file.h"
+#include "indexer/site_scan.h"
+#include "platform/ansi.h"
+#include "platform/files.h"
+
+#include <chrono>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+class ProgressReport : public ScanObserver {
+  public:
+    ProgressReport() : start_(std::chrono::steady_clock::now()), terminal_(::isatty(2) != 0) {}
+
+    void FileStarted(const std::string& path) override {
+        ++files_;
+        if (terminal_) {
+            const double seconds = Seconds();
+            std::cerr << "\r\033[K" << files_ << " files, "
+                      << static_cast<int>(seconds > 0 ? files_ / seconds : 0)
+                      << "/s: " << AnsiToUtf8(path) << std::flush;
+        }
+    }
+    void PageNotFound(const std::string& url) override {
+        ++warnings_;
+        EndLine();
+        std::cerr << "The page " << AnsiToUtf8(url) << " is not found.\n";
+    }
+
+    void Summary(const char* done, int skipped) {
+        EndLine();
+        std::cerr << files_ << " links " << done << ", " << skipped << " files skipped, "
+                  << warnings_ << " warnings, " << Seconds() << " s\n";
+    }
+
+  private:
+    double Seconds() const {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    }
+    void EndLine() {
+        if (terminal_ && files_ > 0) {
+            std::cerr << "\r\033[K";
+        }
+    }
+
+    std::chrono::steady_clock::time_point start_;
+    bool terminal_;
+    int files_ = 0;
+    int warnings_ = 0;
+};
+
+// Opens the engine as the window program does; false when there is none.
+bool Open(const CliOptions& options, const std::string& engine, CliUi& ui) {
+    if (!FileExists(engine)) {
+        std::cerr << "Cannot open file " << engine << "\n";
+        return false;
+    }
+    StartCore(options);
+    OpenEngine(std::filesystem::absolute(engine).lexically_normal().string(), ui);
+    return true;
+}
+
+// Counts the regular files below folder, to report how many a scan skipped.
+int CountFiles(const std::string& folder, bool recurse) {
+    int count = 0;
+    std::error_code error;
+    if (recurse) {
+        for (std::filesystem::recursive_directory_iterator it(folder, error), end; it != end;
+             it.increment(error)) {
+            count += it->is_regular_file(error) ? 1 : 0;
+        }
+    } else {
+        for (std::filesystem::directory_iterator it(folder, error), end; it != end;
+             it.increment(error)) {
+            count += it->is_regular_file(error) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+int RunUpdate(const CliOptions& options, const std::string& engine) {
+    CliUi ui;
+    if (!Open(options, engine, ui)) {
+        return 1;
+    }
+    ProgressReport progress;
+    StopRequested = false;
+    UpdateLinks(progress);
+    StopRequested = true;
+    SaveEngine(ui);
+    progress.Summary("updated", 0);
+    return ui.Failed() ? 1 : 0;
+}
+
+int RunAddSite(const CliOptions& options, const std::string& engine, const std::string& folder,
+               std::int32_t category, bool recurse, bool existing) {
+    CliUi ui;
+    if (!Open(options, engine, ui)) {
+        return 1;
+    }
+    const std::string site =
+        WithTrailingSeparator(std::filesystem::absolute(folder).lexically_normal().string());
+    ProgressReport progress;
+    const std::int32_t before = Base->Count();
+    StopRequested = false;
+    ScanFolder(site, category, recurse, existing, progress);
+    StopRequested = true;
+    SaveEngine(ui);
+    const int added = Base->Count() - before;
+    progress.Summary("added", CountFiles(site, recurse) - added);
+    return ui.Failed() ? 1 : 0;
+}
+
+} // namespace
+
+void AddScanCommands(CLI::App& app, CliOptions& options) {
+    auto engine = std::make_shared<std::string>();
+    CLI::App* update =
+        app.add_subcommand("update", "Index every local link of ENGINE again and save it");
+    update->add_option("ENGINE", *engine, "the engine file")->required();
+    update->callback([&options, engine] { options.ExitStatus = RunUpdate(options, *engine); });
+
+    struct AddSiteArguments {
+        std::string Engine;
+        std::string Folder;
+        std::int32_t Category = 0;
+        bool Recurse = false;
+        bool Existing = false;
+    };
+    auto arguments = std::make_shared<AddSiteArguments>();
+    CLI::App* addsite = app.add_subcommand(
+        "addsite", "Index the files of DIR into category CAT of ENGINE and save it");
+    addsite->add_option("ENGINE", arguments->Engine, "the engine file")->required();
+    addsite->add_option("DIR", arguments->Folder, "the site folder")->required();
+    addsite->add_option("CAT", arguments->Category, "the category number of the new links")
+        ->required();
+    addsite->add_flag("--recurse", arguments->Recurse, "walk the subfolders too");
+    addsite->add_flag("--existing", arguments->Existing,
+                      "add files that already have a link as well");
+    addsite->callback([&options, arguments] {
+        options.ExitStatus =
+            RunAddSite(options, arguments->Engine, arguments->Folder, arguments->Category,
+                       arguments->Recurse, arguments->Existing);
+    });
+}

@@ -1,0 +1,129 @@
+#include "indexer/site_scan.h"
+
+#include "app/app_settings.h"
+#include "app/application.h"
+#include "indexer/document_index.h"
+#include "platform/ansi.h"
+#include "platform/files.h"
+
+#include <algorithm>
+#include <vector>
+
+bool StopRequested = false;
+
+namespace {
+
+// The extension of a path's file name without its dot, lower-cased; empty when
+// there is none.
+std::string ExtensionOf(const std::string& path) {
+    const std::size_t nameStart = path.find_last_of("/\\") + 1;
+    const std::size_t dot = path.rfind('.');
+    return dot == std::string::npos || dot < nameStart ? "" : AnsiLowerCase(path.substr(dot + 1));
+}
+
+bool IsListed(const std::string& extension) {
+    const auto& list = AppSettings.ExtensionList;
+    return std::find(list.begin(), list.end(), extension) != list.end();
+}
+
+void Scan(const std::string& folder, std::int32_t category, bool recurse, bool addExisting,
+          ScanObserver& observer, std::vector<FolderIdentity>& walking) {
+    if (StopRequested) {
+        return;
+    }
+    // A folder reached again through a symbolic link while it is being walked
+    // is not entered a second time.
+    FolderIdentity identity;
+    const bool identified = IdentifyFolder(folder, identity);
+    if (identified) {
+        if (std::find(walking.begin(), walking.end(), identity) != walking.end()) {
+            return;
+        }
+        walking.push_back(identity);
+    }
+    std::vector<FolderEntry> entries;
+    if (ListFolder(folder, entries)) {
+        for (const FolderEntry& entry : entries) {
+            const std::string path = folder + entry.Name;
+            if (recurse && entry.IsFolder) {
+                Scan(path + PathSeparator, category, recurse, addExisting, observer, walking);
+            }
+            if (entry.IsFile && (addExisting || !HasLinkForFile(*Base, path, EngineFileName))) {
+                IndexOneFile(path, category, observer);
+            }
+            if (StopRequested) {
+                break;
+            }
+        }
+    }
+    if (identified) {
+        walking.pop_back();
+    }
+}
+
+} // namespace
+
+void ScanFolder(const std::string& folder, std::int32_t category, bool recurse, bool addExisting,
+                ScanObserver& observer) {
+    std::vector<FolderIdentity> walking;
+    Scan(folder, category, recurse, addExisting, observer, walking);
+}
+
+void IndexOneFile(const std::string& file, std::int32_t category, ScanObserver& observer) {
+    if (StopRequested || !IsListed(ExtensionOf(file))) {
+        return;
+    }
+    observer.FileStarted(file);
+    TBaseRecord record;
+    IndexFile(file, EngineFileName, record);
+    record.Category = category;
+    Base->Add(record);
+}
+
+void UpdateLinks(ScanObserver& observer) {
+    const std::int32_t count = Base->Count();
+    for (std::int32_t i = 0; i < count; ++i) {
+        TBaseRecord record = Base->GetLink(i);
+        const std::int32_t category = record.Category;
+        if (record.URL.find("://") != std::string::npos) {
+            continue;
+        }
+        const std::string path = UrlToPath(record.URL, EngineFileName);
+        const std::string extension = ExtensionOf(path);
+        for (const std::string& listed : AppSettings.ExtensionList) {
+            if (listed != extension) {
+                continue;
+            }
+            if (StopRequested) {
+                return;
+            }
+            observer.FileStarted(path);
+            if (Base->IsDontUpdate(i)) {
+                break;
+            }
+            if (FileExists(path)) {
+                IndexFile(path, EngineFileName, record);
+                record.Category = category;
+                Base->SetLink(i, record);
+            } else {
+                observer.PageNotFound(record.URL);
+            }
+        }
+    }
+}
+
+std::string UrlToPath(const std::string& url, const std::string& engine) {
+    if (url.find(":\\") != std::string::npos || (!url.empty() && url[0] == PathSeparator)) {
+        return url;
+    }
+    std::string path = engine.substr(0, engine.find_last_of("/\\:") + 1);
+    for (std::size_t i = 0; i < url.size(); ++i) {
+        if (url[i] == '%') {
+            path += ' ';
+            i += 2;
+        } else {
+            path += url[i] == '/' || url[i] == '\\' ? PathSeparator : url[i];
+        }
+    }
+    return path;
+}

@@ -1,0 +1,39 @@
+// Filling the link base from the files of a site folder, and indexing the
+// links of the base again from their files.
+#pragma once
+
+#include "app/base.h"
+
+#include <string>
+
+// Set to end a running scan or update at its next file; each run clears it at
+// its start and sets it at its end.
+extern bool StopRequested;
+
+// What a run tells the person while it goes.
+class ScanObserver {
+  public:
+    virtual ~ScanObserver() = default;
+    // A file is about to be indexed; pending window events may run here (which
+    // is where a Stop button sets StopRequested).
+    virtual void FileStarted(const std::string& path) = 0;
+    // The update found no file for a link.
+    virtual void PageNotFound(const std::string& url) = 0;
+};
+
+// Indexes every file of folder (ending with the separator) whose extension is
+// in ExtensionList into Base, with the category given, walking subfolders when
+// recurse is set; with addExisting off, files that already have a link are
+// skipped. Files are taken in the order the file system lists them.
+void ScanFolder(const std::string& folder, std::int32_t category, bool recurse, bool addExisting,
+                ScanObserver& observer);
+
+// Indexes one file when its extension is listed, and appends its link.
+void IndexOneFile(const std::string& file, std::int32_t category, ScanObserver& observer);
+
+// Indexes every local link of Base again from its file, keeping its category
+// and position; links to web addresses and links marked dont_update stay.
+void UpdateLinks(ScanObserver& observer);
+
+// The file a link's URL stands for, seen from the engine file's folder.
+std::string UrlToPath(const std::string& url, const std::string& engine);
