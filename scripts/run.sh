@@ -17,16 +17,7 @@ cp -r "$root/examples/site" "$site"
 "${cli[@]}" new "$engine" Standard
 
 echo "== Indexing $site"
-links=""
-while IFS= read -r file; do
-  case "${file##*.}" in
-    html|htm|txt|pdf|rtf|mp3|m3u)
-      echo "  ${file#"$site"/}" >&2
-      links+="${links:+,}$("${cli[@]}" index "$file" "$engine")" ;;
-  esac
-done < <(find "$site" -type f ! -name 'svx*' ! -name 'search.html' | sort)
-printf '{"categories":["General","Lessons","Racing","News"],"links":[%s]}' "$links" >"$site/database.json"
-"${cli[@]}" load "$engine" "$site/database.json"
+"${cli[@]}" addsite "$engine" "$site" 0 --recurse
 
 echo "== The engine file holds $(grep -c '^  .[0-9-]*+' "$engine") links: $engine"
 echo "Open its search page in a browser: file://$site/search.html"
