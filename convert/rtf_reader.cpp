@@ -336,16 +336,9 @@ void RtfReader::ParseBackslash(TFormat& format, std::string* cell) {
         pos_ += 2;
         HandleText(next == '_' ? "-" : "&nbsp;", format, cell);
     } else if (IsLower(next)) {
-        const std::size_t wordStart = pos_;
+        // Table mode reads its control words itself; only the main reader gets here.
         ++pos_;
-        const std::string word = ReadControlWord();
-        if (cell) {
-            // Table mode handles its words itself; it reads them through here
-            // only for the escapes above.
-            pos_ = wordStart;
-            return;
-        }
-        ApplyControlWord(word, wordStart);
+        ApplyControlWord(ReadControlWord());
     } else {
         pos_ += 2;
     }
@@ -366,7 +359,7 @@ std::string RtfReader::ReadControlWord() {
     return word;
 }
 
-void RtfReader::ApplyControlWord(const std::string& word, std::size_t) {
+void RtfReader::ApplyControlWord(const std::string& word) {
     if (word == "fonttbl") {
         ParseFontTable();
     } else if (word == "colortbl") {

@@ -50,7 +50,7 @@ class RtfReader {
     void ParseBackslash(TFormat& format, std::string* cell);
     void HandleText(const std::string& text, TFormat& format, std::string* cell);
     std::string ReadControlWord();
-    void ApplyControlWord(const std::string& word, std::size_t wordStart);
+    void ApplyControlWord(const std::string& word);
     std::string HandleControlWord(const std::string& word, TFormat& format);
     void ApplyStyleReference(const std::string& word);
     void ParseNumbering();
