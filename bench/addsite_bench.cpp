@@ -5,8 +5,7 @@
 //   bench_addsite
 #include "bench/best_time.h"
 #include "platform/files.h"
-#include "support/doc_pages.h"
-#include "support/doc_pdfs.h"
+#include "support/mixed_site.h"
 #include "support/scratch_folder.h"
 
 #include <chrono>
@@ -20,17 +19,9 @@ namespace fs = std::filesystem;
 
 int main() {
     ScratchFolder folder;
-    const std::string site = folder.Path() + "site/";
-    fs::create_directories(site + "media");
-    for (const DocPackage& package : DocPackages()) {
-        fs::copy(package.Folder, site + package.Name, fs::copy_options::recursive);
-    }
-    for (const std::string& pdf : DocumentationPdfs(folder.Path(), 8)) {
-        fs::copy_file(pdf, site + "pdf-" + fs::path(pdf).filename().string(),
-                      fs::copy_options::overwrite_existing);
-    }
-    fs::copy(RTF_CORPUS, site + "rtf");
-    fs::copy_file(std::string(EXAMPLE_SITE) + "/media/start-signal.mp3", site + "media/a.mp3");
+    const std::string site =
+        MakeMixedSite(folder.Path(), RTF_CORPUS,
+                      std::string(EXAMPLE_SITE) + "/media/start-signal.mp3", {"a.mp3"});
     std::vector<std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(site)) {
         if (entry.is_regular_file()) {

@@ -4,19 +4,6 @@
 
 namespace {
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
 // Removes every occurrence of pattern; true when one was found.
 bool RemoveAll(std::string& text, const std::string& pattern) {
     bool removed = false;
@@ -62,8 +49,8 @@ constexpr std::size_t LongLine = 100;
 } // namespace
 
 unsigned char HexPairValue(const std::string& pair) {
-    const int high = pair.size() == 2 ? HexDigit(pair[0]) : -1;
-    const int low = pair.size() == 2 ? HexDigit(pair[1]) : -1;
+    const int high = pair.size() == 2 ? HexDigitValue(pair[0]) : -1;
+    const int low = pair.size() == 2 ? HexDigitValue(pair[1]) : -1;
     if (high < 0 || low < 0) {
         throw ConversionError("$" + pair);
     }

@@ -42,18 +42,6 @@ bool QuotedValue(TFileBuffer& buffer, const char* key, std::string& value) {
     return true;
 }
 
-std::string Trimmed(const std::string& text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') {
-        ++begin;
-    }
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') {
-        --end;
-    }
-    return text.substr(begin, end - begin);
-}
-
 // Analyses a temporary page made of text, keeping the record as the caller
 // passed it when the page cannot be written.
 bool AnalyseText(const std::string& text, const std::string& root, TBaseRecord& record) {
@@ -98,7 +86,7 @@ void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& 
     QuotedValue(buffer, "\"description\"", record.Description);
     std::string code;
     if (QuotedValue(buffer, "\"category code\"", code) && !code.empty()) {
-        record.Category = StrToInt(Trimmed(code));
+        record.Category = StrToInt(TrimBlanks(code));
     }
     CloseFileBuffer(buffer);
 

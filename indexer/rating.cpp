@@ -24,19 +24,6 @@ bool IsCandidate(const std::string& text) {
            first != '&';
 }
 
-// Removes every character up to and including the space from both ends.
-std::string Trim(const std::string& text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') {
-        ++begin;
-    }
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') {
-        --end;
-    }
-    return text.substr(begin, end - begin);
-}
-
 // Keys of set.xml, each a whole number or a whole number of hundredths.
 struct IntegerKey {
     const char* Name;
@@ -279,7 +266,7 @@ void TRating::AddMetaKeywords(TFileBuffer& page) {
     std::size_t start = 0;
     std::size_t comma;
     while ((comma = pieces.find(',', start)) != std::string::npos) {
-        const std::string piece = Trim(pieces.substr(start, comma - start));
+        const std::string piece = TrimBlanks(pieces.substr(start, comma - start));
         if (IsCandidate(piece)) {
             AddKeyword(piece);
         }

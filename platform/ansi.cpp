@@ -88,6 +88,18 @@ std::string AnsiLowerCase(std::string text) {
     return text;
 }
 
+std::string TrimBlanks(const std::string& text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') {
+        ++begin;
+    }
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') {
+        --end;
+    }
+    return text.substr(begin, end - begin);
+}
+
 std::string AnsiToUtf8(const std::string& text) {
     std::string out;
     out.reserve(text.size());

@@ -58,6 +58,10 @@ inline unsigned char AnsiLower(unsigned char c) {
 std::string AnsiUpperCase(std::string text);
 std::string AnsiLowerCase(std::string text);
 
+// The text without the characters up to and including the space (control
+// characters and spaces) at both ends.
+std::string TrimBlanks(const std::string& text);
+
 // Each byte becomes its Windows-1252 character; the five undefined bytes become
 // the C1 control of the same value, so every byte string survives the round trip.
 std::string AnsiToUtf8(const std::string& text);

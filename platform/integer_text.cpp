@@ -3,6 +3,19 @@
 ConversionError::ConversionError(const std::string& text)
     : std::runtime_error("'" + text + "' is not a valid integer value") {}
 
+int HexDigitValue(int c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    return -1;
+}
+
 bool TryStrToInt(const std::string& text, std::int32_t& value) {
     std::size_t i = 0;
     const bool negative = !text.empty() && text[0] == '-';

@@ -11,6 +11,9 @@ class ConversionError : public std::runtime_error {
     explicit ConversionError(const std::string& text);
 };
 
+// The value of a hexadecimal digit (0-9, A-F, a-f), or -1 for any other character.
+int HexDigitValue(int c);
+
 // An optional sign followed by decimal digits, within the signed 32-bit range.
 bool TryStrToInt(const std::string& text, std::int32_t& value);
 

@@ -1,6 +1,7 @@
 #include "readers/entities.h"
 
 #include "platform/ansi.h"
+#include "platform/integer_text.h"
 
 #include <cstring>
 #include <string>
@@ -33,19 +34,6 @@ namespace {
 
 bool IsDecimalDigit(int c) {
     return c >= '0' && c <= '9';
-}
-
-int HexDigitValue(int c) {
-    if (IsDecimalDigit(c)) {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
 }
 
 // &#xHH: hexadecimal digits up to the first other byte, which is consumed.

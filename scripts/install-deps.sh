@@ -16,7 +16,10 @@ if [ "${1:-}" = tests ]; then
     # the search pages are tested in headless Chromium, driven from Node.js
     chromium
     # real PDFs, the reference text extractor, and encrypted test documents
-    texlive-fonts-recommended-doc asymptote-doc dblatex-doc poppler-utils qpdf
+    texlive-fonts-recommended-doc asymptote-doc dblatex-doc freefem-doc camlidl-doc gmsh-doc
+    poppler-utils qpdf
+    # the reference of the RTF converter benchmark
+    unrtf
   )
   command -v node >/dev/null 2>&1 || packages+=(nodejs npm)
 fi

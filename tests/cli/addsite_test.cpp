@@ -4,8 +4,7 @@
 // links the engine file could not keep: a "+" in a caption moves the rest of
 // the caption into the URL when the file is read back (a loss of the format).
 #include "support/cli_run.h"
-#include "support/doc_pages.h"
-#include "support/doc_pdfs.h"
+#include "support/mixed_site.h"
 #include "support/scratch_folder.h"
 
 #include <filesystem>
@@ -18,22 +17,10 @@ namespace fs = std::filesystem;
 
 TEST(CliAddSite, ARealTreeGetsOneLinkPerIndexedFile) {
     ScratchFolder folder;
-    const std::string site = folder.Path() + "site/";
+    const std::string site =
+        MakeMixedSite(folder.Path(), RTF_CORPUS,
+                      std::string(EXAMPLE_SITE) + "/media/start-signal.mp3", {"a.mp3", "B.MP3"});
     std::size_t indexed = 0;
-    fs::create_directories(site);
-    for (const DocPackage& package : DocPackages()) {
-        fs::copy(package.Folder, site + package.Name, fs::copy_options::recursive);
-    }
-    for (const std::string& pdf : DocumentationPdfs(folder.Path(), 8)) {
-        fs::copy_file(pdf, site + "pdf-" + fs::path(pdf).filename().string(),
-                      fs::copy_options::overwrite_existing);
-    }
-    fs::copy(RTF_CORPUS, site + "rtf");
-    fs::create_directories(site + "media");
-    for (const char* name : {"a.mp3", "B.MP3"}) {
-        fs::copy_file(std::string(EXAMPLE_SITE) + "/media/start-signal.mp3",
-                      site + "media/" + name);
-    }
     const std::set<std::string> listed = {".html",  ".htm",   ".txt", ".pdf", ".rtf",
                                           ".mp3",   ".m3u",   ".php", ".asp", ".jsp",
                                           ".shtml", ".phtml", ".asc"};

@@ -6,29 +6,14 @@
 #include "convert/rtf_to_html.h"
 #include "platform/files.h"
 #include "support/scratch_folder.h"
+#include "support/word_agreement.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <iostream>
-#include <map>
 
 namespace {
-
-// Words: runs of ASCII letters and digits.
-std::map<std::string, std::size_t> WordCounts(const std::string& text) {
-    std::map<std::string, std::size_t> counts;
-    std::string word;
-    for (const char c : text + ' ') {
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) {
-            word += c;
-        } else if (!word.empty()) {
-            ++counts[word];
-            word.clear();
-        }
-    }
-    return counts;
-}
 
 // The text of an HTML page: tags dropped, character references read as a
 // space (they stand for single characters that are not ASCII words).
@@ -78,18 +63,11 @@ TEST(RealRtf, WordsAgreeWithLibreOfficeText) {
         std::string reference;
         ASSERT_TRUE(ReadWholeFile(folder.Path() + "page.html", html));
         ASSERT_TRUE(ReadWholeFile(file.substr(0, file.size() - 4) + ".txt", reference));
-        const auto ours = WordCounts(PageText(html.substr(html.find("<BODY"))));
-        std::size_t words = 0;
-        std::size_t ourWords = 0;
-        std::size_t shared = 0;
-        for (const auto& [word, count] : WordCounts(reference)) {
-            words += count;
-            const auto found = ours.find(word);
-            shared += found == ours.end() ? 0 : std::min(count, found->second);
-        }
-        for (const auto& [word, count] : ours) {
-            ourWords += count;
-        }
+        const WordAgreement compared =
+            CompareWords(PageText(html.substr(html.find("<BODY"))), reference);
+        const std::size_t words = compared.ReferenceWords;
+        const std::size_t ourWords = compared.TextWords;
+        const std::size_t shared = compared.Shared;
         // Shared occurrences over the larger of the two counts: words missing
         // from the page and words the page has in excess both count against it.
         const std::size_t larger = std::max(words, ourWords);

@@ -4,43 +4,10 @@
 #include "docsift/docsift_library.h"
 #include "support/doc_pdfs.h"
 #include "support/scratch_folder.h"
+#include "support/word_agreement.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <iostream>
-#include <map>
-
-namespace {
-
-std::map<std::string, std::size_t> WordCounts(const std::string& text) {
-    std::map<std::string, std::size_t> counts;
-    std::string word;
-    for (const char c : text + ' ') {
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) {
-            word += c;
-        } else if (!word.empty()) {
-            ++counts[word];
-            word.clear();
-        }
-    }
-    return counts;
-}
-
-// The share of the reference's word occurrences that the text has too.
-double Agreement(const std::string& text, const std::string& reference,
-                 std::size_t& referenceWords) {
-    const auto ours = WordCounts(text);
-    std::size_t shared = 0;
-    referenceWords = 0;
-    for (const auto& [word, count] : WordCounts(reference)) {
-        referenceWords += count;
-        const auto found = ours.find(word);
-        shared += found == ours.end() ? 0 : std::min(count, found->second);
-    }
-    return referenceWords ? static_cast<double>(shared) / referenceWords : 1.0;
-}
-
-} // namespace
 
 TEST(RealPdfs, TextAgreesWithPdftotext) {
     DocsiftLibrary library;
@@ -65,8 +32,10 @@ TEST(RealPdfs, TextAgreesWithPdftotext) {
                       << "): " << file << "\n";
             continue;
         }
-        std::size_t words = 0;
-        const double agreement = Agreement(text, reference, words);
+        const WordAgreement comparison = CompareWords(text, reference);
+        const std::size_t words = comparison.ReferenceWords;
+        // The share of the reference's word occurrences that the text has too.
+        const double agreement = words ? static_cast<double>(comparison.Shared) / words : 1.0;
         std::cout << static_cast<int>(agreement * 1000) / 10.0 << "% of " << words
                   << " words: " << file << "\n";
         EXPECT_GE(agreement, 0.95) << file;
