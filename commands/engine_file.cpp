@@ -107,50 +107,51 @@ void ImportLinks(const std::string& path, Ui& ui) {
     ui.RefreshView();
 }
 
-void SaveEngine(Ui& ui) {
+bool SaveEngine(Ui& ui) {
     const std::string temporary = EngineFileName + "~temp~";
     const std::string previous = EngineFileName + "~temp1~";
     TFileBuffer page;
     OutputFile file;
     if (!OpenFileBuffer(page, EngineFileName) || !file.Create(temporary)) {
         ShowError(ui, CannotSaveMessage);
-        return;
+        return false;
     }
     if (const char* failure = WriteNewEngine(page, file)) {
         file.Close();
         DeleteFile(temporary);
         ShowError(ui, failure);
-        return;
+        return false;
     }
     if (!RenameFile(EngineFileName, previous)) {
         DeleteFile(temporary);
         ShowError(ui, CannotSaveMessage);
-        return;
+        return false;
     }
     if (!RenameFile(temporary, EngineFileName)) {
         ShowError(ui, CannotSaveMessage);
-        return;
+        return false;
     }
     DeleteFile(previous);
+    return true;
 }
 
-void SaveEngineAs(const std::string& path, Ui& ui) {
+bool SaveEngineAs(const std::string& path, Ui& ui) {
     CopyFile(EngineFileName, path, false);
     EngineFileName = path;
-    SaveEngine(ui);
+    return SaveEngine(ui);
 }
 
-void BuildInto(const std::string& path, Ui& ui) {
+bool BuildInto(const std::string& path, Ui& ui) {
     EngineFileName = path;
-    SaveEngine(ui);
+    return SaveEngine(ui);
 }
 
-void SaveEngineAsTemplate(const std::string& templateName, Ui& ui) {
+bool SaveEngineAsTemplate(const std::string& templateName, Ui& ui) {
     const std::string folder = AppSettings.TemplatesPath + templateName;
     CreateFolders(folder);
     const std::string page = folder + PathSeparator + OwnTemplateEnginePage;
     CopyFile(EngineFileName, page, false);
-    SaveEngineAs(page, ui);
+    return SaveEngineAs(page, ui);
 }
 
 void ShowSearch() {

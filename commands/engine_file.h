@@ -22,11 +22,12 @@ void CopyTemplateTree(const std::string& source, const std::string& destination,
 // Appends the links of another engine file; they keep their category numbers.
 void ImportLinks(const std::string& path, Ui& ui);
 // Writes the lists into the engine file between its signatures. The file is
-// replaced only when the whole new file was written.
-void SaveEngine(Ui& ui);
-void SaveEngineAs(const std::string& path, Ui& ui);
-void BuildInto(const std::string& path, Ui& ui);
-void SaveEngineAsTemplate(const std::string& templateName, Ui& ui);
+// replaced only when the whole new file was written. Each save answers whether
+// it succeeded (a failure has been shown to the person).
+bool SaveEngine(Ui& ui);
+bool SaveEngineAs(const std::string& path, Ui& ui);
+bool BuildInto(const std::string& path, Ui& ui);
+bool SaveEngineAsTemplate(const std::string& templateName, Ui& ui);
 // Opens the search page of the engine's folder: svx.html; where there is none,
 // the engine file itself when it is an HTML page, else the folder's search.html
 // (the page that includes a script engine).

@@ -6,8 +6,8 @@
 #include <string>
 
 enum class MessageIcon { Error, Warning, Question, Information };
-enum class MessageButtons { Ok, YesNo };
-enum class Answer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class Answer { Ok, Yes, No, Cancel };
 
 class Ui {
   public:

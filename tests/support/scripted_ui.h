@@ -1,9 +1,12 @@
-// A person who answers from a script and remembers what the program said.
+// A person who answers from a script and remembers what the program said and
+// showed: messages, questions, dialogs, the progress window and the window's
+// state.
 #pragma once
 
-#include "commands/ui.h"
+#include "commands/window_ui.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,20 +16,52 @@ struct ShownMessage {
     MessageIcon Icon;
 };
 
-class ScriptedUi : public Ui {
+class ScriptedUi : public WindowUi {
   public:
     std::vector<ShownMessage> Messages;
     std::vector<ShownMessage> Questions;
+    std::vector<MessageButtons> QuestionButtons;
     std::deque<Answer> Answers; // taken in order; No when none is left
     int Refreshes = 0;
+
+    // Answers of the file and folder choosers, taken in order; an empty text
+    // or none left cancels. What each chooser was given is logged.
+    std::deque<std::string> ChosenPaths;
+    struct Chooser {
+        std::string Kind; // "open", "save", "save without question" or "folder"
+        std::string Filter; // the prompt for the folder chooser
+        std::string Proposed;
+    };
+    std::vector<Chooser> Choosers;
+
+    // The dialogs: each script fills the form and answers OK (true) or Cancel;
+    // without a script the dialog is cancelled. Dialog captions are logged.
+    std::function<bool(std::string& name)> CategoryForm;
+    std::function<bool(LinkForm& form)> LinkFormScript;
+    std::function<bool(NewForm& form)> NewFormScript;
+    std::function<bool(std::string& name)> TemplateForm;
+    std::function<bool(AddSiteForm& form)> AddSiteFormScript;
+    std::vector<std::string> Dialogs;
+
+    // Window events let run during a scan.
+    std::function<void()> OnProcessEvents;
+    std::vector<std::string> ProgressLog; // "show", the files, "close"
+
+    std::string Caption;
+    std::string ChangedPanel;
+    std::string HintPanel;
+    bool DocumentCommandsEnabled = false;
+    bool CategoriesChecked = false;
+    int CloseRequests = 0;
 
     void ShowMessage(const std::string& text, const std::string& caption,
                      MessageIcon icon) override {
         Messages.push_back({text, caption, icon});
     }
     Answer Ask(const std::string& text, const std::string& caption, MessageIcon icon,
-               MessageButtons) override {
+               MessageButtons buttons) override {
         Questions.push_back({text, caption, icon});
+        QuestionButtons.push_back(buttons);
         if (Answers.empty()) {
             return Answer::No;
         }
@@ -35,4 +70,66 @@ class ScriptedUi : public Ui {
         return answer;
     }
     void RefreshView() override { ++Refreshes; }
+
+    bool ChooseFileToOpen(const char* filter, std::string& path) override {
+        return Choose("open", filter, path);
+    }
+    bool ChooseFileToSave(const char* filter, std::string& path, bool askOverwrite) override {
+        return Choose(askOverwrite ? "save" : "save without question", filter, path);
+    }
+    bool BrowseForFolder(const std::string& prompt, std::string& path) override {
+        return Choose("folder", prompt, path);
+    }
+
+    bool RunCategoryForm(const std::string& caption, std::string& name) override {
+        Dialogs.push_back(caption);
+        return CategoryForm && CategoryForm(name);
+    }
+    bool RunLinkForm(const std::string& caption, LinkForm& form) override {
+        Dialogs.push_back(caption);
+        return LinkFormScript && LinkFormScript(form);
+    }
+    bool RunNewForm(NewForm& form) override {
+        Dialogs.push_back("New search engine file");
+        return NewFormScript && NewFormScript(form);
+    }
+    bool RunTemplateForm(std::string& name) override {
+        Dialogs.push_back("Create a new template");
+        return TemplateForm && TemplateForm(name);
+    }
+    bool RunAddSiteForm(AddSiteForm& form) override {
+        Dialogs.push_back("Add Site");
+        return AddSiteFormScript && AddSiteFormScript(form);
+    }
+    void ShowAbout() override { Dialogs.push_back("About the Program"); }
+
+    void ShowProgress() override { ProgressLog.push_back("show"); }
+    void ShowProgressFile(const std::string& path) override { ProgressLog.push_back(path); }
+    void CloseProgress() override { ProgressLog.push_back("close"); }
+    void ProcessEvents() override {
+        if (OnProcessEvents) {
+            OnProcessEvents();
+        }
+    }
+
+    void SetCaption(const std::string& caption) override { Caption = caption; }
+    void SetChangedPanel(const std::string& text) override { ChangedPanel = text; }
+    void SetHintPanel(const std::string& text) override { HintPanel = text; }
+    void EnableDocumentCommands() override { DocumentCommandsEnabled = true; }
+    void SetViewChecked(bool categories) override { CategoriesChecked = categories; }
+    void CloseWindow() override { ++CloseRequests; }
+
+  private:
+    bool Choose(const std::string& kind, const std::string& filter, std::string& path) {
+        Choosers.push_back({kind, filter, path});
+        if (ChosenPaths.empty() || ChosenPaths.front().empty()) {
+            if (!ChosenPaths.empty()) {
+                ChosenPaths.pop_front();
+            }
+            return false;
+        }
+        path = ChosenPaths.front();
+        ChosenPaths.pop_front();
+        return true;
+    }
 };

@@ -1,0 +1,96 @@
+// The add-site and update commands of the main window and the six-argument
+// batch mode: the scan runs on the window's thread, showing each file in the
+// progress window and letting the window's events run before it.
+#include "commands/site_commands.h"
+
+#include "app/application.h"
+#include "commands/engine_file.h"
+#include "commands/window_commands.h"
+#include "indexer/site_scan.h"
+#include "platform/integer_text.h"
+
+const char* const SiteFolderPrompt = "Select a site directory";
+const char* const PageNotFoundMessage = "The page %s is not found.";
+
+namespace {
+
+class ProgressWindowObserver : public ScanObserver {
+  public:
+    explicit ProgressWindowObserver(WindowUi& ui) : ui_(ui) {}
+
+    void FileStarted(const std::string& path) override {
+        ui_.ShowProgressFile(path);
+        ui_.ProcessEvents();
+    }
+    void PageNotFound(const std::string& url) override {
+        std::string text = PageNotFoundMessage;
+        text.replace(text.find("%s"), 2, url);
+        ui_.ShowMessage(text, "Warning", MessageIcon::Warning);
+    }
+
+  private:
+    WindowUi& ui_;
+};
+
+} // namespace
+
+bool ProgressMayClose() {
+    if (StopRequested) {
+        return true;
+    }
+    StopRequested = true;
+    return false;
+}
+
+// Clears the stop request, shows the progress window, runs the scan and ends
+// with the window closed, the view redrawn and the engine marked changed. An
+// error that ends the scan early ends it the same way before it is passed on:
+// the links stored before it stay and are worth saving.
+template <typename Scan> void WindowCommands::RunScan(Scan scan) {
+    StopRequested = false;
+    scanning_ = true;
+    ui_.ShowProgress();
+    ui_.ProcessEvents();
+    const auto finish = [this] {
+        StopRequested = true;
+        scanning_ = false;
+        ui_.CloseProgress();
+        RefreshView();
+        FileChanged();
+    };
+    try {
+        ProgressWindowObserver observer(ui_);
+        scan(observer);
+    } catch (...) {
+        finish();
+        throw;
+    }
+    finish();
+}
+
+void WindowCommands::AddSite() {
+    AddSiteForm form = NewAddSiteForm();
+    if (!ui_.RunAddSiteForm(form)) {
+        return;
+    }
+    std::string folder = FolderOf(EngineFileName);
+    if (!ui_.BrowseForFolder(SiteFolderPrompt, folder)) {
+        return;
+    }
+    RunScan([&](ScanObserver& observer) {
+        ScanFolder(folder, form.Category.Selected, form.Recurse, form.AddExisting, observer);
+    });
+}
+
+void WindowCommands::UpdateBase() {
+    RunScan([](ScanObserver& observer) { UpdateLinks(observer); });
+}
+
+// engine, "addsite", site path, category number, recurse "y", add existing "y".
+void WindowCommands::BatchAddSite(const std::vector<std::string>& arguments) {
+    RunScan([&](ScanObserver& observer) {
+        const std::int32_t category = StrToInt(arguments[3]);
+        ScanFolder(FolderOf(arguments[2]), category, arguments[4] == "y", arguments[5] == "y",
+                   observer);
+    });
+}
