@@ -8,9 +8,9 @@ const std::vector<ViewColumn>& CategoryColumns() {
 }
 
 const std::vector<ViewColumn>& LinkColumns() {
-    static const std::vector<ViewColumn> columns{{"#", 50},         {"Category", 100},
-                                                 {"Link URL", 150}, {"Caption", 150},
-                                                 {"Description", 200}, {"Keywords", 800}};
+    static const std::vector<ViewColumn> columns{
+        {"#", 50},        {"Category", 100},    {"Link URL", 150},
+        {"Caption", 150}, {"Description", 200}, {"Keywords", 800}};
     return columns;
 }
 

@@ -158,7 +158,8 @@ TEST_F(SiteCommandsTest, BatchAddSiteWithItsFourArguments) {
 TEST_F(SiteCommandsTest, BatchAddSiteWithABadCategoryStopsThere) {
     OpenEmpty();
     const std::string saved = Content(EngineFileName);
-    Window->HandleCommandLine({EngineFileName, "addsite", Folder.Path() + "site/", "two", "y", "y"});
+    Window->HandleCommandLine(
+        {EngineFileName, "addsite", Folder.Path() + "site/", "two", "y", "y"});
     ASSERT_EQ(Person.Messages.size(), 1u);
     EXPECT_EQ(Person.Messages[0].Text, "'two' is not a valid integer value");
     EXPECT_EQ(Person.ProgressLog, (Strings{"show", "close"}));

@@ -207,9 +207,8 @@ TEST_F(WindowTest, CategoryDialogAddsAndRenames) {
     Window->Run(Action::EditModify);
     EXPECT_EQ(offered, "Docs");
     EXPECT_EQ(CategoryNames(), "News Photos Misc Photos"); // duplicates are allowed
-    EXPECT_EQ(Person.Dialogs,
-              (std::vector<std::string>{"Add a new Category", "Add a new Category",
-                                        "Edit Category"}));
+    EXPECT_EQ(Person.Dialogs, (std::vector<std::string>{"Add a new Category", "Add a new Category",
+                                                        "Edit Category"}));
 }
 
 TEST_F(WindowTest, LinkDialogAddsAndModifies) {
@@ -342,8 +341,8 @@ TEST_F(WindowTest, SaveAsAndBuildIn) {
     EXPECT_NE(Content(copy).find("added.html"), std::string::npos);
     EXPECT_EQ(Content(first).find("added.html"), std::string::npos);
 
-    const std::string page =
-        Folder.Write("page.html", "<p>before</p>\r\n//Settings\r\nold\r\n//DatabaseEnd\r\n<p>after");
+    const std::string page = Folder.Write(
+        "page.html", "<p>before</p>\r\n//Settings\r\nold\r\n//DatabaseEnd\r\n<p>after");
     Person.ChosenPaths = {page};
     Window->Run(Action::FileBuildIn);
     EXPECT_EQ(Person.Choosers.back().Kind, "save without question");

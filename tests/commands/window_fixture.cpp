@@ -2,18 +2,19 @@
 
 namespace {
 
-const std::string Engine = "<html><script>\r\n//Settings\r\n"
-                           "//DatabaseBegin\r\n"
-                           "var ln=new Array(\r\n"
-                           "  '0+Home+index.html',\r\n"
-                           "  '1+Story+news/a.html',\r\n"
-                           "  '2+Guide+docs/g.html',\r\n"
-                           "  '1+Other+news/b.html'\r\n"
-                           ");\r\n"
-                           "var ds=new Array(\r\n  '',\r\n  '',\r\n  '',\r\n  ''\r\n);\r\n"
-                           "var kw=new Array(\r\n  'home',\r\n  '',\r\n  'x+dont_update',\r\n  ''\r\n);\r\n"
-                           "var cg=new Array(\r\n  'News',\r\n  'Docs',\r\n  'Misc'\r\n);\r\n"
-                           "//DatabaseEnd\r\n</script></html>\r\n";
+const std::string Engine =
+    "<html><script>\r\n//Settings\r\n"
+    "//DatabaseBegin\r\n"
+    "var ln=new Array(\r\n"
+    "  '0+Home+index.html',\r\n"
+    "  '1+Story+news/a.html',\r\n"
+    "  '2+Guide+docs/g.html',\r\n"
+    "  '1+Other+news/b.html'\r\n"
+    ");\r\n"
+    "var ds=new Array(\r\n  '',\r\n  '',\r\n  '',\r\n  ''\r\n);\r\n"
+    "var kw=new Array(\r\n  'home',\r\n  '',\r\n  'x+dont_update',\r\n  ''\r\n);\r\n"
+    "var cg=new Array(\r\n  'News',\r\n  'Docs',\r\n  'Misc'\r\n);\r\n"
+    "//DatabaseEnd\r\n</script></html>\r\n";
 
 } // namespace
 

@@ -28,7 +28,7 @@ class ScriptedUi : public WindowUi {
     // or none left cancels. What each chooser was given is logged.
     std::deque<std::string> ChosenPaths;
     struct Chooser {
-        std::string Kind; // "open", "save", "save without question" or "folder"
+        std::string Kind;   // "open", "save", "save without question" or "folder"
         std::string Filter; // the prompt for the folder chooser
         std::string Proposed;
     };

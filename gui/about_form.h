@@ -1,0 +1,9 @@
+// The about box.
+#pragma once
+
+#include <QDialog>
+
+class TAboutForm : public QDialog {
+  public:
+    explicit TAboutForm(QWidget* parent);
+};

@@ -1,0 +1,41 @@
+#include "gui/dialog_frame.h"
+
+#include "app/documents.h"
+
+#include <QBoxLayout>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+
+void FixAndCentre(QDialog& dialog) {
+    dialog.adjustSize();
+    dialog.setFixedSize(dialog.sizeHint());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = dialog.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        dialog.move(frame.topLeft());
+    }
+}
+
+DialogButtons AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const char* helpPage,
+                               bool acceptOnOk) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    DialogButtons buttons{new QPushButton("OK"), new QPushButton("&Cancel"), nullptr};
+    buttons.Ok->setDefault(true);
+    row->addWidget(buttons.Ok);
+    row->addWidget(buttons.Cancel);
+    if (acceptOnOk) {
+        QObject::connect(buttons.Ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    }
+    QObject::connect(buttons.Cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    if (helpPage) {
+        buttons.Help = new QPushButton("&Help");
+        buttons.Help->setAutoDefault(false);
+        row->addWidget(buttons.Help);
+        QObject::connect(buttons.Help, &QPushButton::clicked,
+                         [helpPage] { OpenHelpPage(helpPage); });
+    }
+    layout.addLayout(row);
+    return buttons;
+}

@@ -1,0 +1,79 @@
+#include "gui/links_model.h"
+
+#include "commands/links_view.h"
+#include "gui/qt_text.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QPalette>
+#include <QToolTip>
+
+namespace {
+
+// A cell shows at most this many characters: enough for any real caption or
+// keyword list, and a megabyte-long one does not slow every repaint.
+constexpr std::size_t MaxShownLength = 2048;
+
+const std::vector<ViewColumn>& Columns(bool categories) {
+    return categories ? CategoryColumns() : LinkColumns();
+}
+
+} // namespace
+
+void LinksModel::Reset(bool categories, bool empty) {
+    beginResetModel();
+    categories_ = categories;
+    empty_ = empty;
+    endResetModel();
+}
+
+int LinksModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || empty_ ? 0 : RowCount(categories_);
+}
+
+int LinksModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(Columns(categories_).size());
+}
+
+QVariant LinksModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return QVariant();
+    }
+    const int row = index.row();
+    switch (role) {
+    case Qt::DisplayRole: {
+        const std::string cell =
+            categories_ ? CategoryCell(row, index.column()) : LinkCell(row, index.column());
+        return ToQt(cell.size() > MaxShownLength ? cell.substr(0, MaxShownLength) : cell);
+    }
+    case Qt::ForegroundRole:
+    case Qt::BackgroundRole: {
+        const RowColour colour = ColourOfCategory(RowCategory(categories_, row));
+        if (role == Qt::ForegroundRole && colour.Use == RowColour::Text) {
+            return QBrush(QColor(colour.Red, colour.Green, colour.Blue));
+        }
+        if (role == Qt::BackgroundRole && colour.Use == RowColour::TooltipBackground) {
+            return QToolTip::palette().brush(QPalette::ToolTipBase);
+        }
+        return QVariant();
+    }
+    case Qt::FontRole:
+        if (categories_ && row == 0) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return QVariant();
+    default:
+        return QVariant();
+    }
+}
+
+QVariant LinksModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    const auto& columns = Columns(categories_);
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= static_cast<int>(columns.size())) {
+        return QVariant();
+    }
+    return QString::fromLatin1(columns[static_cast<std::size_t>(section)].Title);
+}

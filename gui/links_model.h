@@ -1,0 +1,23 @@
+// The main list's rows, read from the lists in memory as the view draws them,
+// so that a base of any size is shown at once.
+#pragma once
+
+#include <QAbstractTableModel>
+
+class LinksModel : public QAbstractTableModel {
+  public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // Shows the categories or the links, or nothing (after the lists are freed).
+    void Reset(bool categories, bool empty = false);
+    bool Categories() const { return categories_; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  private:
+    bool categories_ = false;
+    bool empty_ = true;
+};

@@ -1,0 +1,29 @@
+#include "gui/qt_text.h"
+
+#include "platform/ansi.h"
+
+#include <QStringList>
+
+QString ToQt(const std::string& ansi) {
+    return QString::fromStdString(AnsiToUtf8(ansi));
+}
+
+std::string FromQt(const QString& text) {
+    return Utf8ToAnsi(text.toStdString());
+}
+
+QString QtFilter(const char* filter) {
+    const QStringList parts = QString::fromLatin1(filter).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        const qsizetype bracket = description.indexOf(" (");
+        if (bracket >= 0) {
+            description.truncate(bracket);
+        }
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        filters << description + " (" + patterns + ")";
+    }
+    return filters.join(";;");
+}

@@ -1,0 +1,12 @@
+// Text crosses between the core's Windows-1252 bytes and Qt's strings here.
+#pragma once
+
+#include <QString>
+#include <string>
+
+QString ToQt(const std::string& ansi);
+std::string FromQt(const QString& text);
+
+// A filter of the form "Description|patterns|Description|patterns" as Qt's
+// file dialogs take it: "Description (pattern pattern);;...".
+QString QtFilter(const char* filter);
