@@ -3,12 +3,12 @@
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "bench/recording_reporter.h"
+#include "bench/sample_engine.h"
 #include "commands/engine_file.h"
 #include "platform/files.h"
 
 #include <benchmark/benchmark.h>
 #include <iostream>
-#include <random>
 #include <unistd.h>
 
 namespace {
@@ -26,39 +26,6 @@ class SilentUi : public Ui {
 
 SilentUi Person;
 std::string Folder;
-
-std::string Words(std::mt19937& random, int count) {
-    static const char* const words[] = {"harbour", "sailing", "regatta", "dinghy",
-                                        "results", "club",    "weather", "lessons",
-                                        "members", "season",  "boat's",  "crew"};
-    std::string text;
-    for (int i = 0; i < count; ++i) {
-        text += (i ? " " : "") + std::string(words[random() % 12]);
-    }
-    return text;
-}
-
-// An engine page around a database of realistic link sizes.
-void MakeEngine(std::size_t links) {
-    std::mt19937 random(5);
-    for (int i = 0; i < 12; ++i) {
-        Cat->Add("Category " + std::to_string(i));
-    }
-    for (std::size_t i = 0; i < links; ++i) {
-        TBaseRecord link;
-        link.Category = static_cast<std::int32_t>(random() % 12);
-        link.Caption = Words(random, 5);
-        link.URL = "docs/section" + std::to_string(i % 40) + "/page" + std::to_string(i) + ".html";
-        link.Description = Words(random, 20);
-        for (int k = 0; k < 15; ++k) {
-            link.Keywords.push_back(Words(random, 1));
-        }
-        Base->Add(link);
-    }
-    WriteWholeFile(EngineFileName,
-                   "<html><script>\r\n//Settings\r\n//DatabaseEnd\r\n</script></html>");
-    SaveEngine(Person);
-}
 
 void PlainCopy(benchmark::State& state) {
     std::string data;
@@ -95,7 +62,7 @@ int main(int argc, char** argv) {
     Cat = std::make_unique<TCat>();
     Base = std::make_unique<TBase>();
     EngineFileName = Folder + "svxdb.js";
-    MakeEngine(100000);
+    MakeSampleEngine(100000, Person);
     std::string data;
     ReadWholeFile(EngineFileName, data);
     std::cout << "engine file of " << Base->Count() << " links, " << data.size() << " bytes\n";
