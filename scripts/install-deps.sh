@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Sitevane needs that are not there yet; with the
-# argument "tests", also those that the tests and benchmarks need.
+# argument "tests", also those that the tests and benchmarks need; with
+# "screenshot", the virtual display and the tools that photograph the window.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,8 @@ packages=(
   libgtest-dev libbenchmark-dev
   qt6-base-dev libcli11-dev nlohmann-json3-dev
   libpoppler-private-dev poppler-data
+  # the window's text on a machine without a desktop
+  fonts-dejavu-core
 )
 if [ "${1:-}" = tests ]; then
   packages+=(
@@ -22,6 +25,9 @@ if [ "${1:-}" = tests ]; then
     unrtf
   )
   command -v node >/dev/null 2>&1 || packages+=(nodejs npm)
+fi
+if [ "${1:-}" = screenshot ]; then
+  packages+=(xvfb xauth x11-apps imagemagick)
 fi
 
 missing=()
