@@ -1,9 +1,12 @@
 #include "app/app_settings.h"
 #include "app/application.h"
+#include "gui/add_site_form.h"
 #include "gui/cat_form.h"
 #include "gui/link_form.h"
+#include "gui/new_form.h"
 #include "gui_fixture.h"
 #include "indexer/site_scan.h"
+#include "platform/files.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -204,6 +207,57 @@ TEST_F(GuiTest, ProgressWindowStopsTheScanBeforeItCloses) {
     progress->close();
     EXPECT_FALSE(progress->isVisible());
     Window->CloseProgress();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GuiTest, NewEngineDialogCreatesAndOpensTheFile) {
+    const std::string engine = Folder.Path() + "site/enginedb.js";
+    CreateFolders(Folder.Path() + "site");
+    WhenShown<TNewForm>([&](TNewForm* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "New search engine file");
+        auto* templates = dialog->findChild<QComboBox*>("TemplateComboBox");
+        ASSERT_GE(templates->count(), 2);
+        EXPECT_EQ(templates->itemText(0), "Script"); // sorted
+        EXPECT_EQ(templates->currentIndex(), 0);
+        EXPECT_EQ(dialog->findChild<QLineEdit*>("PathEdit")->text().toStdString(),
+                  AppSettings.ProjectsPath + "svxdb.js");
+        dialog->findChild<QLineEdit*>("PathEdit")->setText(QString::fromStdString(engine));
+        templates->setCurrentIndex(templates->findText("Standard"));
+        dialog->findChild<QPushButton*>("OkButton")->click();
+    });
+    Window->ActionOf(Action::FileNew)->trigger();
+    EXPECT_EQ(Window->windowTitle(), QString::fromStdString(engine + " - Brimlow Sitevane"));
+    EXPECT_TRUE(FileExists(engine));
+    EXPECT_TRUE(FileExists(Folder.Path() + "site/search.html"));
+    EXPECT_TRUE(Window->ActionOf(Action::FileSave)->isEnabled());
+    EXPECT_TRUE(Window->LinksView()->isVisible());
+}
+
+TEST_F(GuiTest, AddSiteDialogsNewCategoryShowsInTheCategoryView) {
+    Window->Commands().HandleCommandLine({WriteEngine("svxdb.js", Links, Categories)});
+    Window->ActionOf(Action::ViewCat)->trigger();
+    WhenShown<TAddSiteForm>([](TAddSiteForm* dialog) {
+        EXPECT_EQ(dialog->findChild<QPushButton*>("OkButton")->text(), "Select Directory");
+        EXPECT_FALSE(dialog->findChild<QCheckBox*>("AlreadyCheckBox")->isChecked());
+        WhenShown<TCatForm>([dialog](TCatForm* name) {
+            EXPECT_EQ(name->windowTitle(), "Add a new Category");
+            name->findChild<QLineEdit*>("NameEdit")->setText("Photos");
+            name->findChild<QPushButton*>("OkButton")->click();
+            WhenShown<TAddSiteForm>([](TAddSiteForm* again) {
+                auto* categories = again->findChild<QComboBox*>("CatComboBox");
+                EXPECT_EQ(categories->currentText(), "Photos (4)");
+                again->reject(); // the category stays although the dialog is cancelled
+            });
+        });
+        dialog->findChild<QPushButton*>("NewCatBtn")->click();
+    });
+    Window->ActionOf(Action::AddSite)->trigger();
+    EXPECT_EQ(Cat->Count(), 5);
+    EXPECT_EQ(Window->LinksView()->model()->rowCount(), 5);
+    EXPECT_EQ(Cell(4, 1), "Photos");
 }
 
 } // namespace
