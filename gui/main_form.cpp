@@ -8,10 +8,13 @@
 #include "gui/cat_form.h"
 #include "gui/link_form.h"
 #include "gui/links_model.h"
+#include "gui/menu_look.h"
 #include "gui/new_form.h"
 #include "gui/progress_form.h"
 #include "gui/qt_text.h"
 #include "gui/template_form.h"
+#include "menus/bar_main_menu.h"
+#include "menus/bar_popup_menu.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -147,8 +150,12 @@ void MainForm::CreateMenusAndToolbar() {
                                                    {"&Options", OptionsMenu},
                                                    {"&View", ViewMenu},
                                                    {"&?", HelpMenu}};
+    auto* mainMenu = new TBcBarMainMenu(this);
+    mainMenu->setObjectName("MainMenu");
+    StyleMainMenu(*mainMenu);
+    setMenuBar(mainMenu);
     for (const auto& [title, items] : menus) {
-        fill(*menuBar()->addMenu(title), items);
+        fill(*mainMenu->AddMenu(title), items);
     }
     QToolBar* toolbar = addToolBar("Toolbar");
     toolbar->setObjectName("ToolBar");
@@ -156,7 +163,8 @@ void MainForm::CreateMenusAndToolbar() {
     toolbar->setIconSize(QSize(16, 16));
     fill(*toolbar, ToolbarItems);
 
-    auto* contextMenu = new QMenu(this);
+    auto* contextMenu = new TBcBarPopupMenu(this);
+    StyleContextMenu(*contextMenu);
     contextMenu->setObjectName("ContextMenu");
     fill(*contextMenu, ContextMenu);
     linksView_->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -27,7 +27,7 @@ if [ "${1:-}" = tests ]; then
   command -v node >/dev/null 2>&1 || packages+=(nodejs npm)
 fi
 if [ "${1:-}" = screenshot ]; then
-  packages+=(xvfb xauth x11-apps imagemagick)
+  packages+=(xvfb xauth x11-apps imagemagick xdotool)
 fi
 
 missing=()

@@ -5,7 +5,12 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" build -DSITEVANE_SANITIZE=OFF -DSITEVANE_TESTS=OFF -DSITEVANE_BENCH=OFF
+# A fresh build folder leaves the tests out; an existing one keeps its options.
+if [ -f "$root/build/CMakeCache.txt" ]; then
+  "$root/scripts/build.sh" build
+else
+  "$root/scripts/build.sh" build -DSITEVANE_SANITIZE=OFF -DSITEVANE_TESTS=OFF -DSITEVANE_BENCH=OFF
+fi
 
 bin="$root/build/bin"
 cli=("$bin/sitevane-cli" --setup "$bin")

@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
 # Photographs the main window with the example engine open, on a virtual
-# display: screenshot.sh [OUT.png]. Runs the README's run command first.
+# display: screenshot.sh [OUT.png] [file-menu]. With "file-menu", the File menu
+# is open in the picture. Runs the README's run command first.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "${1:-$root/build/sitevane-window.png}")
+keys=""
+# Without a window manager the window sits at the screen's corner: a click on
+# the File menu's title opens it.
+[ "${2:-}" = file-menu ] && keys="mousemove 20 8 click 1"
 "$root/scripts/install-deps.sh" screenshot
 env -u DISPLAY -u WAYLAND_DISPLAY "$root/scripts/run.sh"
 
@@ -19,6 +24,10 @@ SITEVANE_REGISTRY_DIR="$registry" xvfb-run -a -s "-screen 0 1000x620x24" bash -c
   "$1" "$2" &
   program=$!
   sleep 4
+  if [ -n "$4" ]; then
+    xdotool $4
+    sleep 1
+  fi
   xwd -root -silent | convert xwd:- "$3"
-  kill $program' screenshot "$bin/sitevane" "$root/build/example-site/svxdb.js" "$out"
+  kill $program' screenshot "$bin/sitevane" "$root/build/example-site/svxdb.js" "$out" "$keys"
 echo "Screenshot of the main window: $out"

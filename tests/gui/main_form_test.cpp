@@ -6,6 +6,8 @@
 #include "gui/new_form.h"
 #include "gui_fixture.h"
 #include "indexer/site_scan.h"
+#include "menus/bar_main_menu.h"
+#include "menus/bar_popup_menu.h"
 #include "platform/files.h"
 
 #include <QAction>
@@ -258,6 +260,38 @@ TEST_F(GuiTest, AddSiteDialogsNewCategoryShowsInTheCategoryView) {
     EXPECT_EQ(Cat->Count(), 5);
     EXPECT_EQ(Window->LinksView()->model()->rowCount(), 5);
     EXPECT_EQ(Cell(4, 1), "Photos");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GuiTest, OnlyTheFileMenuHasTheSideBar) {
+    auto* mainMenu = dynamic_cast<TBcBarMainMenu*>(Window->menuBar());
+    ASSERT_NE(mainMenu, nullptr);
+    EXPECT_EQ(mainMenu->Bar.Width, 24);
+    EXPECT_EQ(mainMenu->Bar.BarCaption.Caption, "Brimlow Sitevane");
+    EXPECT_EQ(mainMenu->Bar.BarCaption.Font.pixelSize(), 15);
+    EXPECT_TRUE(mainMenu->Bar.BarCaption.Font.bold());
+    EXPECT_FALSE(mainMenu->Bar.BarBackPicture.Transparent);
+    EXPECT_EQ(mainMenu->MenuStyle, msWindowsXP);
+    const QList<QAction*> titles = mainMenu->actions();
+    ASSERT_EQ(titles.size(), 5);
+    EXPECT_EQ(titles[0]->text(), "&File");
+    EXPECT_EQ(titles[4]->text(), "&?");
+    QMenu* file = titles[0]->menu();
+    QMenu* edit = titles[1]->menu();
+    EXPECT_TRUE(mainMenu->BarApplies(*file, *Window->ActionOf(Action::FileExit)));
+    EXPECT_FALSE(mainMenu->BarApplies(*edit, *Window->ActionOf(Action::EditAdd)));
+
+    auto* context = Window->findChild<TBcBarPopupMenu*>("ContextMenu");
+    ASSERT_NE(context, nullptr);
+    EXPECT_FALSE(context->Bar.Visible());
+    EXPECT_EQ(context->Bar.BarCaption.Font.pixelSize(), 19);
+    EXPECT_TRUE(context->Bar.BarCaption.Font.italic());
+    EXPECT_TRUE(context->Separators.Fade);
+    EXPECT_FALSE(context->BarApplies(*context, *Window->ActionOf(Action::EditModify)));
+    EXPECT_EQ(context->actions().size(), 10);
 }
 
 } // namespace
