@@ -198,6 +198,46 @@ TEST_F(BarTest, CaptionPlaceForEachAlignmentAndDirection) {
     EXPECT_EQ(CaptionPlace(Bar, 300, 100, 15), QPoint(4 + 15 + 1, 200 - 100));
 }
 
+TEST_F(BarTest, BackPictureTilesCoverTheBarInsteadOfTheGradient) {
+    QImage tile(10, 10, QImage::Format_RGB32);
+    tile.fill(qRgb(255, 0, 0));
+    tile.setPixel(0, 0, qRgb(0, 0, 255)); // marks each tile's corner
+    Bar.Width = 24;
+    Bar.GradientStart = ColourOf(0, 255, 0);
+    Bar.BarBackPicture.Picture = tile;
+    Bar.BarBackPicture.Transparent = false;
+    Bar.BarBackPicture.DrawStyle = dsTile;
+    Bar.BarBackPicture.HorzAlignment = haRight;
+    Bar.BarBackPicture.VertAlignment = vaTop;
+    Bar.Border = ColourOf(255, 255, 255);
+    QImage bitmap = Bitmap(24, 30);
+    DrawBarParts(bitmap, Bar, {bpGradient, bpBackPicture});
+    // Tiles from x = -6 (24 mod 10 - 10) and y = 0, every 10 pixels.
+    EXPECT_EQ(bitmap.pixel(4, 10), qRgb(0, 0, 255));
+    EXPECT_EQ(bitmap.pixel(14, 20), qRgb(0, 0, 255));
+    EXPECT_EQ(bitmap.pixel(5, 10), qRgb(255, 0, 0));
+    // No gradient shows anywhere; the border frames the bar.
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 24; ++x) {
+            const bool edge = x == 0 || y == 0 || x == 23 || y == 29;
+            if (edge) {
+                ASSERT_EQ(bitmap.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+            } else {
+                ASSERT_NE(bitmap.pixel(x, y), qRgb(0, 255, 0)) << x << "," << y;
+            }
+        }
+    }
+    // A transparent back picture lets the gradient show through its key colour.
+    Bar.BarBackPicture.Transparent = true;
+    Bar.Border = clNone;
+    tile.fill(qRgb(255, 0, 0));
+    tile.setPixel(5, 5, qRgb(0, 0, 255));
+    Bar.BarBackPicture.Picture = tile;
+    DrawBarParts(bitmap, Bar, {bpGradient, bpBackPicture});
+    EXPECT_EQ(bitmap.pixel(0, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(bitmap.pixel(9, 5), qRgb(0, 0, 255));
+}
+
 TEST_F(BarTest, HighlightAndShadowCopiesMoveByDepth) {
     Bar.Width = 40;
     Bar.GradientStart = Bar.GradientEnd = 0;
