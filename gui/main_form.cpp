@@ -210,6 +210,15 @@ void MainForm::CreateLinksView() {
                     commands_->RowSelected(current.row());
                 }
             });
+    // A click beside the rows keeps the current row selected: the row commands
+    // act on it.
+    connect(linksView_->selectionModel(), &QItemSelectionModel::selectionChanged, [this] {
+        const int row = commands_ ? commands_->SelectedRow() : -1;
+        if (row >= 0 && !linksView_->selectionModel()->hasSelection()) {
+            linksView_->selectionModel()->select(
+                model_->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+    });
     connect(linksView_, &QAbstractItemView::doubleClicked,
             [this] { commands_->Run(Action::EditModify); });
     linksView_->hide();

@@ -93,6 +93,8 @@ TEST_F(GuiTest, ShowsBothViewsWithTheirCellsAndColours) {
     // Selecting a row makes it Current; moves act on it.
     view->setCurrentIndex(view->model()->index(1, 0));
     EXPECT_EQ(Cat->Current, 1);
+    view->selectionModel()->clearSelection(); // a click beside the rows
+    EXPECT_TRUE(view->selectionModel()->isRowSelected(1, QModelIndex()));
     Window->ActionOf(Action::MoveToEnd)->trigger();
     EXPECT_EQ(Cell(3, 1), "News");
     EXPECT_EQ(view->currentIndex().row(), 3);
