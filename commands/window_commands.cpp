@@ -193,35 +193,31 @@ void WindowCommands::FileSave() {
 }
 
 void WindowCommands::FileSaveAs() {
-    std::string path = EngineFileName;
-    if (!ui_.ChooseFileToSave(EngineFilter, path, true)) {
-        return;
-    }
-    const bool saved = SaveEngineAs(path, ui_);
-    ShowEngineCaption();
-    if (saved) {
-        FileSaved();
-    }
+    SaveInto(true, SaveEngineAs);
 }
 
 void WindowCommands::FileSaveAsTemplate() {
     std::string name;
-    if (!ui_.RunTemplateForm(name)) {
-        return;
-    }
-    const bool saved = SaveEngineAsTemplate(name, ui_);
-    ShowEngineCaption();
-    if (saved) {
-        FileSaved();
+    if (ui_.RunTemplateForm(name)) {
+        EngineSavedUnderNewName(SaveEngineAsTemplate(name, ui_));
     }
 }
 
 void WindowCommands::FileBuildIn() {
+    SaveInto(false, BuildInto);
+}
+
+// Save As and Build in: the lists go into a file the person chooses.
+void WindowCommands::SaveInto(bool askOverwrite, bool (*save)(const std::string&, Ui&)) {
     std::string path = EngineFileName;
-    if (!ui_.ChooseFileToSave(EngineFilter, path, false)) {
-        return;
+    if (ui_.ChooseFileToSave(EngineFilter, path, askOverwrite)) {
+        EngineSavedUnderNewName(save(path, ui_));
     }
-    const bool saved = BuildInto(path, ui_);
+}
+
+// The caption names the new file; it counts as saved only when the save
+// succeeded.
+void WindowCommands::EngineSavedUnderNewName(bool saved) {
     ShowEngineCaption();
     if (saved) {
         FileSaved();

@@ -51,6 +51,8 @@ class WindowCommands {
     void FileSaveAsTemplate();
     void FileBuildIn();
     void FileImport();
+    void SaveInto(bool askOverwrite, bool (*save)(const std::string&, Ui&));
+    void EngineSavedUnderNewName(bool saved);
     void FilePreview();
     void EditAdd();
     void EditModify();

@@ -253,9 +253,14 @@ void MainForm::RefreshView() {
     }
 }
 
+// A message or a dialog opened from within a dialog belongs to that dialog.
+QWidget* MainForm::DialogOwner() {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : this;
+}
+
 void MainForm::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
-    QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
-    QMessageBox box(QtIcon(icon), ToQt(caption), ToQt(text), QMessageBox::Ok, owner);
+    QMessageBox box(QtIcon(icon), ToQt(caption), ToQt(text), QMessageBox::Ok, DialogOwner());
     box.exec();
 }
 
@@ -267,8 +272,7 @@ Answer MainForm::Ask(const std::string& text, const std::string& caption, Messag
     } else if (buttons == MessageButtons::YesNoCancel) {
         offered = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
-    QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
-    QMessageBox box(QtIcon(icon), ToQt(caption), ToQt(text), offered, owner);
+    QMessageBox box(QtIcon(icon), ToQt(caption), ToQt(text), offered, DialogOwner());
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -316,8 +320,7 @@ bool MainForm::BrowseForFolder(const std::string& prompt, std::string& path) {
 }
 
 bool MainForm::RunCategoryForm(const std::string& caption, std::string& name) {
-    TCatForm form(QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this,
-                  ToQt(caption), ToQt(name));
+    TCatForm form(DialogOwner(), ToQt(caption), ToQt(name));
     if (form.exec() != QDialog::Accepted) {
         return false;
     }

@@ -60,6 +60,7 @@ class MainForm : public QMainWindow, public WindowUi {
     void CreateLinksView();
     void SetColumnWidths();
     void RecordPlacement();
+    QWidget* DialogOwner();
 
     std::map<Action, QAction*> actions_;
     LinksModel* model_;
