@@ -476,10 +476,27 @@ TEST_F(WindowTest, SaveAsTemplate) {
 }
 
 TEST_F(WindowTest, HelpAndSettingsOpenTheirFiles) {
-    FakePrograms programs;
-    programs.Add("xdg-open");
-    Window->Run(Action::HelpSearch);
-    EXPECT_EQ(programs.Call(), "xdg-open file://" + AppSettings.SetupDir + "Manual/search.html");
+    const std::pair<Action, std::string> opened[] = {
+        {Action::HelpIndex, "xdg-open file://" + AppSettings.SetupDir + "Manual/index.html"},
+        {Action::HelpSearch, "xdg-open file://" + AppSettings.SetupDir + "Manual/search.html"},
+        {Action::HelpDevSite, std::string("xdg-open ") + HomePageAddress},
+    };
+    for (const auto& [action, call] : opened) {
+        FakePrograms programs;
+        programs.Add("xdg-open");
+        Window->Run(action);
+        EXPECT_EQ(programs.Call(), call);
+    }
+    const std::pair<Action, const char*> edited[] = {
+        {Action::RatSet, "set.xml"}, {Action::TagSet, "tags.xml"}, {Action::WordRat, "words.xml"}};
+    for (const auto& [action, file] : edited) {
+        FakePrograms programs;
+        programs.Add("my-editor");
+        ScopedEnvironment visual("VISUAL", programs.Path("my-editor"));
+        Window->Run(action);
+        EXPECT_EQ(programs.Call(), "my-editor " + AppSettings.SetupDir + file);
+    }
+    EXPECT_FALSE(Person.DocumentCommandsEnabled); // none of them needs an engine
 }
 
 TEST_F(WindowTest, ViewsSwitchAndRedraw) {
