@@ -9,11 +9,11 @@
 
 #include <stdexcept>
 
+namespace {
+
 const char* const StartHint = "For help press F1";
 const char* const DocumentHint = "Press \"Ins\" to add new link or category";
 const char* const ChangedPanelText = "Changed";
-
-namespace {
 
 const char* const DeleteCategoryQuestion =
     "Deleting of the category will delete all referenced links, too.\n\nAre you sure to delete "

@@ -9,10 +9,6 @@
 #include <string>
 #include <vector>
 
-extern const char* const StartHint;
-extern const char* const DocumentHint;
-extern const char* const ChangedPanelText;
-
 class WindowCommands {
   public:
     // The window as it starts: links view, saved, document commands disabled,

@@ -5,7 +5,6 @@
 #include "gui/category_choice.h"
 #include "gui/dialog_frame.h"
 #include "gui/qt_text.h"
-#include "platform/ansi.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -118,7 +117,7 @@ void TLinkForm::SelectFile() {
     try {
         SelectLinkFile(form, FromQt(file));
     } catch (const std::runtime_error& error) {
-        QMessageBox::critical(this, "Error", QString::fromStdString(AnsiToUtf8(error.what())));
+        QMessageBox::critical(this, "Error", ToQt(error.what()));
         return;
     }
     Show(form);

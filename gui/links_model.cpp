@@ -20,15 +20,14 @@ const std::vector<ViewColumn>& Columns(bool categories) {
 
 } // namespace
 
-void LinksModel::Reset(bool categories, bool empty) {
+void LinksModel::Reset(bool categories) {
     beginResetModel();
     categories_ = categories;
-    empty_ = empty;
     endResetModel();
 }
 
 int LinksModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || empty_ ? 0 : RowCount(categories_);
+    return parent.isValid() ? 0 : RowCount(categories_);
 }
 
 int LinksModel::columnCount(const QModelIndex& parent) const {

@@ -8,8 +8,8 @@ class LinksModel : public QAbstractTableModel {
   public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Shows the categories or the links, or nothing (after the lists are freed).
-    void Reset(bool categories, bool empty = false);
+    // Shows the categories or the links.
+    void Reset(bool categories);
     bool Categories() const { return categories_; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -19,5 +19,4 @@ class LinksModel : public QAbstractTableModel {
 
   private:
     bool categories_ = false;
-    bool empty_ = true;
 };

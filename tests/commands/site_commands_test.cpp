@@ -71,7 +71,8 @@ TEST_F(SiteCommandsTest, StopAndCloseDuringAScan) {
         // Commands and closing are refused while the scan runs; the first
         // request to close the progress window stops the scan instead.
         Window->Run(Action::EditClear);
-        EXPECT_FALSE(Window->ConfirmClose() && Window->Scanning());
+        EXPECT_TRUE(Window->Scanning());
+        EXPECT_FALSE(Window->ConfirmClose());
         if (++files == 2) {
             StopRequested = false;
             EXPECT_FALSE(ProgressMayClose());
