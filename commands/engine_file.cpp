@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/documents.h"
 #include "platform/ansi.h"
+#include "platform/file_replacement.h"
 #include "platform/files.h"
 #include "readers/file_buffer.h"
 
@@ -57,7 +58,21 @@ const char* WriteNewEngine(TFileBuffer& page, OutputFile& file) {
     const std::size_t tailStart =
         static_cast<std::size_t>(position) - AppSettings.EndSignature.size();
     written = written && file.Write(page.Data.data() + tailStart, page.Size - tailStart);
-    return file.Close() && written ? nullptr : CannotSaveMessage;
+    return written ? nullptr : CannotSaveMessage;
+}
+
+// The message of a save that failed: the fixed text, and for a read-only file
+// or one that another save holds, a line that says so.
+std::string SaveFailure(FileReplacement::Status status, const std::string& path) {
+    switch (status) {
+    case FileReplacement::Status::ReadOnly:
+        return std::string(CannotSaveMessage) + "\nThe file " + path + " is read-only.";
+    case FileReplacement::Status::Busy:
+        return std::string(CannotSaveMessage) + "\nThe file " + path +
+               " is being saved by another program.";
+    default:
+        return CannotSaveMessage;
+    }
 }
 
 } // namespace
@@ -108,30 +123,24 @@ void ImportLinks(const std::string& path, Ui& ui) {
 }
 
 bool SaveEngine(Ui& ui) {
-    const std::string temporary = EngineFileName + "~temp~";
-    const std::string previous = EngineFileName + "~temp1~";
-    TFileBuffer page;
-    OutputFile file;
-    if (!OpenFileBuffer(page, EngineFileName) || !file.Create(temporary)) {
-        ShowError(ui, CannotSaveMessage);
+    FileReplacement replacement;
+    std::string content;
+    const FileReplacement::Status status = replacement.Begin(EngineFileName, "~temp~", content);
+    if (status != FileReplacement::Status::Done) {
+        ShowError(ui, SaveFailure(status, EngineFileName));
         return false;
     }
-    if (const char* failure = WriteNewEngine(page, file)) {
-        file.Close();
-        DeleteFile(temporary);
+    TFileBuffer page;
+    AssignBuffer(page, std::move(content));
+    if (const char* failure = WriteNewEngine(page, replacement.Output())) {
         ShowError(ui, failure);
         return false;
     }
-    if (!RenameFile(EngineFileName, previous)) {
-        DeleteFile(temporary);
-        ShowError(ui, CannotSaveMessage);
+    const FileReplacement::Status committed = replacement.Commit("~temp1~");
+    if (committed != FileReplacement::Status::Done) {
+        ShowError(ui, SaveFailure(committed, EngineFileName));
         return false;
     }
-    if (!RenameFile(temporary, EngineFileName)) {
-        ShowError(ui, CannotSaveMessage);
-        return false;
-    }
-    DeleteFile(previous);
     return true;
 }
 

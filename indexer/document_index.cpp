@@ -18,11 +18,29 @@ bool IsSeparator(char c) {
     return c == '/' || c == '\\';
 }
 
-// The temporary page of one conversion, deleted whatever happens.
+// The temporary page of one conversion, deleted whatever happens. It is made
+// as a new file of this process's own, never through a name planted in the
+// shared folder (another name is taken then); the path stays empty when no
+// page can be made.
 class TemporaryPage {
   public:
-    TemporaryPage() : path_(TempPageFile()) {}
-    ~TemporaryPage() { DeleteFile(path_); }
+    TemporaryPage() {
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            std::string name = TempPageFile();
+            if (attempt > 0) {
+                name.insert(name.size() - 4, "-" + std::to_string(attempt));
+            }
+            OutputFile file;
+            if (file.CreateNew(name, 0600) && file.Close()) {
+                path_ = name;
+            }
+        }
+    }
+    ~TemporaryPage() {
+        if (!path_.empty()) {
+            DeleteFile(path_);
+        }
+    }
     TemporaryPage(const TemporaryPage&) = delete;
     TemporaryPage& operator=(const TemporaryPage&) = delete;
 

@@ -42,7 +42,8 @@ bool ReadWholeFile(const std::string& path, std::string& data) {
         return false;
     }
     struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+              static_cast<std::uint64_t>(info.st_size) <= MaxReadableFileSize;
     if (ok) {
         data.resize(static_cast<std::size_t>(info.st_size));
         std::size_t done = 0;
@@ -73,6 +74,13 @@ bool OutputFile::Create(const std::string& path) {
     return !failed_;
 }
 
+bool OutputFile::CreateNew(const std::string& path, unsigned mode) {
+    Close();
+    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    failed_ = fd_ < 0 || ::fchmod(fd_, static_cast<mode_t>(mode)) != 0;
+    return !failed_;
+}
+
 bool OutputFile::Write(const char* data, std::size_t size) {
     constexpr std::size_t BlockSize = 1 << 16;
     if (failed_ || fd_ < 0) {
@@ -89,10 +97,18 @@ bool OutputFile::Flush() {
 }
 
 bool OutputFile::Close() {
+    return Finish(false);
+}
+
+bool OutputFile::CloseSynced() {
+    return Finish(true);
+}
+
+bool OutputFile::Finish(bool sync) {
     if (fd_ < 0) {
         return false;
     }
-    const bool written = Flush();
+    const bool written = Flush() && (!sync || ::fsync(fd_) == 0);
     const bool closed = ::close(fd_) == 0;
     fd_ = -1;
     return written && closed;

@@ -7,8 +7,12 @@
 
 constexpr char PathSeparator = '/';
 
+// The largest file a reader takes: positions in a file are signed 32-bit.
+constexpr std::uint64_t MaxReadableFileSize = 0x7FFFFFFF;
+
 // Reads a whole regular file; false (data empty) when it is missing, not a
-// regular file or unreadable.
+// regular file, larger than MaxReadableFileSize (refused before any byte is
+// read) or unreadable.
 bool ReadWholeFile(const std::string& path, std::string& data);
 bool WriteWholeFile(const std::string& path, const std::string& data);
 
@@ -24,13 +28,20 @@ class OutputFile {
 
     // Creates the file, replacing one of that name.
     bool Create(const std::string& path);
+    // Creates a file that does not exist yet, never through a symbolic link,
+    // with exactly the given permission bits.
+    bool CreateNew(const std::string& path, unsigned mode);
+    int Descriptor() const { return fd_; }
     bool Write(const char* data, std::size_t size);
     bool Write(const std::string& text) { return Write(text.data(), text.size()); }
     // Writes what is gathered and closes; true when every byte reached the file.
     bool Close();
+    // The same, once the bytes are on the disk itself.
+    bool CloseSynced();
 
   private:
     bool Flush();
+    bool Finish(bool sync);
 
     int fd_ = -1;
     bool failed_ = false;

@@ -2,7 +2,9 @@
 #include "platform/files.h"
 #include "support/engine_fixture.h"
 
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -97,22 +99,65 @@ TEST_F(SaveEngineTest, AMissingEngineFileIsReported) {
 }
 
 TEST_F(SaveEngineTest, AFailedWriteNeverReplacesTheEngine) {
-    // The temporary file leads to a device that is always full.
-    ASSERT_EQ(::symlink("/dev/full", (EngineFileName + "~temp~").c_str()), 0);
-    SaveEngine(Person);
-    ExpectOneError(CannotSaveMessage);
+    // A child whose files may not grow past 100 bytes: every write of the new
+    // page fails after the first block.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{100, 100};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const bool saved = SaveEngine(Person);
+        ::_exit(!saved && Person.Messages.size() == 1 &&
+                        Person.Messages[0].Text == CannotSaveMessage
+                    ? 0
+                    : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(Content(EngineFileName), Original);
-    struct stat info {};
-    EXPECT_NE(::lstat((EngineFileName + "~temp~").c_str(), &info), 0); // the partial file is gone
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder.Path()),
+                            std::filesystem::directory_iterator()),
+              1); // the partial file is gone
 }
 
-TEST_F(SaveEngineTest, ARenameThatFailsKeepsTheEngine) {
+TEST_F(SaveEngineTest, NamesPlantedBesideTheEngineAreNeitherFollowedNorInTheWay) {
+    // A link planted under the temporary name leads to a file it must not reach;
+    // a stale previous copy from an interrupted save is replaced.
+    const std::string victim = Folder.Write("victim.txt", "keep me");
+    ASSERT_EQ(::symlink(victim.c_str(), (EngineFileName + "~temp~").c_str()), 0);
     Folder.Write("svxdb.js~temp1~", "left over by an earlier save");
-    SaveEngine(Person);
-    ExpectOneError(CannotSaveMessage);
+    EXPECT_TRUE(SaveEngine(Person));
+    EXPECT_TRUE(Person.Messages.empty());
+    EXPECT_EQ(Content(EngineFileName), Head + ExampleBlock + Tail);
+    EXPECT_EQ(Content(victim), "keep me");
+    EXPECT_FALSE(FileExists(EngineFileName + "~temp1~"));
+}
+
+TEST_F(SaveEngineTest, ALinkedEngineIsSavedIntoItsTargetWithItsMode) {
+    const std::string target = EngineFileName;
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    EngineFileName = Folder.Path() + "link.js";
+    ASSERT_EQ(::symlink(target.c_str(), EngineFileName.c_str()), 0);
+    EXPECT_TRUE(SaveEngine(Person));
+    struct stat link {};
+    ASSERT_EQ(::lstat(EngineFileName.c_str(), &link), 0);
+    EXPECT_TRUE(S_ISLNK(link.st_mode));
+    EXPECT_EQ(Content(target), Head + ExampleBlock + Tail);
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST_F(SaveEngineTest, AReadOnlyEngineIsRefused) {
+    ASSERT_EQ(::chmod(EngineFileName.c_str(), 0444), 0);
+    EXPECT_FALSE(SaveEngine(Person));
+    ExpectOneError(
+        (std::string(CannotSaveMessage) + "\nThe file " + EngineFileName + " is read-only.")
+            .c_str());
     EXPECT_EQ(Content(EngineFileName), Original);
-    EXPECT_FALSE(FileExists(EngineFileName + "~temp~"));
-    EXPECT_EQ(Content(EngineFileName + "~temp1~"), "left over by an earlier save");
+    ExpectNoTemporaryFiles();
 }
 
 TEST_F(SaveEngineTest, AReadOnlyFolderKeepsTheEngine) {
@@ -121,6 +166,7 @@ TEST_F(SaveEngineTest, AReadOnlyFolderKeepsTheEngine) {
     ASSERT_TRUE(CreateFolders(folder));
     EngineFileName = folder + "/svxdb.js";
     WriteWholeFile(EngineFileName, Original);
+    ::chmod(EngineFileName.c_str(), 0666); // the file itself may be written
     ::chmod(Folder.Path().c_str(), 0755);
     ::chmod(folder.c_str(), 0555);
     const pid_t child = ::fork();
