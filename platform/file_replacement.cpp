@@ -16,11 +16,13 @@ bool SameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+constexpr std::size_t RandomPartLength = 8;
+
 std::string RandomPart() {
     static const char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     static std::mt19937 random{std::random_device{}()};
     std::uniform_int_distribution<std::size_t> pick(0, sizeof Letters - 2);
-    std::string part(8, ' ');
+    std::string part(RandomPartLength, ' ');
     for (char& c : part) {
         c = Letters[pick(random)];
     }
@@ -127,6 +129,7 @@ FileReplacement::Status FileReplacement::Begin(const std::string& path,
     if (!ReadWholeFile(target_, content)) {
         return Status::CannotOpen;
     }
+    RemoveStaleTemporaries(temporarySuffix);
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name = target_ + "." + RandomPart() + temporarySuffix;
         if (output_.CreateNew(name, mode_)) {
@@ -139,6 +142,25 @@ FileReplacement::Status FileReplacement::Begin(const std::string& path,
         }
     }
     return Status::CannotWrite;
+}
+
+void FileReplacement::RemoveStaleTemporaries(const std::string& temporarySuffix) const {
+    // While the lock is held no other replacement writes one, so every
+    // temporary file of this file's name is left over from one that was killed.
+    const std::size_t nameStart = target_.rfind(PathSeparator) + 1;
+    const std::string folder = target_.substr(0, nameStart);
+    const std::string prefix = target_.substr(nameStart) + ".";
+    std::vector<FolderEntry> entries;
+    ListFolder(folder, entries);
+    for (const FolderEntry& entry : entries) {
+        const std::string& name = entry.Name;
+        if (name.size() == prefix.size() + RandomPartLength + temporarySuffix.size() &&
+            name.compare(0, prefix.size(), prefix) == 0 &&
+            name.compare(name.size() - temporarySuffix.size(), std::string::npos,
+                         temporarySuffix) == 0) {
+            ::unlink((folder + name).c_str());
+        }
+    }
 }
 
 bool FileReplacement::KeepOwnership() {

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 // One replacement: Begin locks the file against other replacements and reads
 // it, Output takes the new content, Commit puts it in place. A replacement that
@@ -36,6 +37,7 @@ class FileReplacement {
 
   private:
     bool LockTarget(const std::string& path, int lockWaitMs, Status& status);
+    void RemoveStaleTemporaries(const std::string& temporarySuffix) const;
     bool KeepOwnership();
 
     std::string target_;

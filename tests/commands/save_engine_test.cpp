@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -203,4 +204,24 @@ TEST_F(SaveEngineTest, TextsThatWouldBreakTheScriptAreWrittenSafely) {
     OpenEngine(EngineFileName, Person);
     EXPECT_EQ(Cat->GetName(0), "A</script><script>alert(1)</script><!--x");
     EXPECT_EQ(Base->GetLink(0), MakeLink(0, "line break", "a\\b", "it's", {"k1"}));
+}
+
+TEST_F(SaveEngineTest, AFullDiskKeepsTheEngine) {
+    const std::string disk = Folder.Path() + "disk";
+    ASSERT_TRUE(CreateFolders(disk));
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "mounting a small disk needs root";
+    }
+    EngineFileName = disk + "/svxdb.js";
+    WriteWholeFile(EngineFileName, Original);
+    for (int i = 0; i < 2000; ++i) {
+        Base->Add(MakeLink(0, std::string(100, 'c'), "u.html"));
+    }
+    EXPECT_FALSE(SaveEngine(Person));
+    ExpectOneError(CannotSaveMessage);
+    EXPECT_EQ(Content(EngineFileName), Original);
+    std::vector<FolderEntry> entries;
+    ListFolder(disk, entries);
+    EXPECT_EQ(entries.size(), 1u);
+    ::umount(disk.c_str());
 }
