@@ -23,6 +23,12 @@ struct TBaseRecord {
     bool operator==(const TBaseRecord& other) const;
 };
 
+// A link of an engine file whose category number is not a whole number.
+struct TBadCategory {
+    std::int32_t Link = 0; // its position in the base
+    std::string Text;      // the text read in place of the number
+};
+
 class TCat {
   public:
     std::int32_t Current = 0;
@@ -40,7 +46,8 @@ class TCat {
     void StepDown(std::int32_t position);
 
     // Appends the categories of an engine file's cg array; nothing when the file
-    // cannot be read.
+    // cannot be read. The array of one empty name, as an empty list is written,
+    // reads as no categories.
     void LoadFromFile(const std::string& path);
     void LoadFromBuffer(TFileBuffer& engine);
     // Writes the cg array; false at the first write that fails.
@@ -84,10 +91,11 @@ class TBase {
     bool IsDontUpdate(std::int32_t position) const;
 
     // Appends the links of an engine file's ln, ds and kw arrays; nothing when
-    // the file cannot be read. Raises ConversionError for a category number that
-    // is not a whole number, the links read before it staying.
-    void LoadFromFile(const std::string& path);
-    void LoadFromBuffer(TFileBuffer& engine);
+    // the file cannot be read. The array of one empty element, as an empty base
+    // is written, reads as no links. A category number that is not a whole
+    // number gives the link category 0 and is answered among the problems.
+    std::vector<TBadCategory> LoadFromFile(const std::string& path);
+    std::vector<TBadCategory> LoadFromBuffer(TFileBuffer& engine);
     // Writes the database's begin line and the ln, ds and kw arrays; false at the
     // first write that fails.
     bool WriteToFile(OutputFile& file) const;

@@ -1,33 +1,93 @@
 #include "app/engine_format.h"
 
+#include "app/app_settings.h"
 #include "app/base.h"
+#include "platform/ansi.h"
 #include "platform/files.h"
 #include "platform/integer_text.h"
 #include "readers/file_buffer.h"
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
 const char* const LineEnd = "\r\n";
+const char* const ArrayCall = "NEW ARRAY";
 
-// The bytes that the escaping changes.
+// The bytes at which the escaping has a decision to make; the end signature's
+// chosen byte is looked at separately.
 constexpr std::array<bool, 256> MakeSpecialBytes() {
     std::array<bool, 256> special{};
-    for (const unsigned char c : {'\'', '\\', '\r', '\n', '<'}) {
+    for (const unsigned char c : {'\'', '\\', '<', '('}) {
         special[c] = true;
     }
     return special;
 }
 constexpr std::array<bool, 256> SpecialBytes = MakeSpecialBytes();
 
-// Appends text escaped as the inside of a JavaScript string in apostrophes.
-void AppendEscapedJs(std::string& out, const std::string& text) {
+// Whether text holds, case ignored, the upper-case word at position at.
+bool HoldsAt(const std::string& text, std::size_t at, const std::string& word) {
+    if (at > text.size() || text.size() - at < word.size()) {
+        return false;
+    }
+    for (std::size_t k = 0; k < word.size(); ++k) {
+        if (AnsiUpper(static_cast<unsigned char>(text[at + k])) !=
+            AnsiUpper(static_cast<unsigned char>(word[k]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The text with its line breaks as the reader would give them back: a carriage
+// return as a space, a line feed dropped.
+std::string WithoutLineBreaks(const std::string& text) {
+    std::string plain;
+    plain.reserve(text.size());
+    for (const char c : text) {
+        if (c != '\n') {
+            plain += c == '\r' ? ' ' : c;
+        }
+    }
+    return plain;
+}
+
+// Where a backslash breaks the end signature when a text holds it: before
+// its first byte after the first that a JavaScript string reads back as
+// itself (not a digit, not one of the letters of escapes such as \n or \x).
+std::size_t SignatureBreak(const std::string& signature) {
+    for (std::size_t k = 1; k < signature.size(); ++k) {
+        const unsigned char c = static_cast<unsigned char>(signature[k]);
+        if (std::strchr("0123456789bfnrtuvx\r\n\\'", c) == nullptr && c != 0) {
+            return k;
+        }
+    }
+    return std::string::npos;
+}
+
+// Appends text escaped as the inside of a JavaScript string in apostrophes, so
+// that the bytes written hold neither an array head, the end signature, "</",
+// "<!" nor "<script": a backslash goes before the byte that would complete one
+// of them (the engine file's reader and JavaScript both drop it).
+void AppendEscapedJs(std::string& out, const std::string& raw) {
+    std::string plain;
+    if (raw.find_first_of("\r\n") != std::string::npos) {
+        plain = WithoutLineBreaks(raw);
+    }
+    const std::string& text = plain.empty() ? raw : plain;
+    const std::string& signature = AppSettings.EndSignature;
+    const std::size_t breakAt = SignatureBreak(signature);
+    const unsigned char breakByte =
+        breakAt == std::string::npos ? 0 : static_cast<unsigned char>(signature[breakAt]);
+    const auto isSpecial = [&](unsigned char c) {
+        return SpecialBytes[c] || (breakByte != 0 && AnsiUpper(c) == AnsiUpper(breakByte));
+    };
     std::size_t i = 0;
     while (i < text.size()) {
         std::size_t run = i;
-        while (run < text.size() && !SpecialBytes[static_cast<unsigned char>(text[run])]) {
+        while (run < text.size() && !isSpecial(static_cast<unsigned char>(text[run]))) {
             ++run;
         }
         out.append(text, i, run - i);
@@ -36,25 +96,37 @@ void AppendEscapedJs(std::string& out, const std::string& text) {
         }
         const char c = text[run];
         i = run + 1;
-        switch (c) {
-        case '\'':
-            out += "\\'";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\r':
-            out += ' ';
-            break;
-        case '\n':
-            break;
-        default: // "<": a following "/" or "!" gets a backslash before it
+        if (c == '\'' || c == '\\') {
+            out += '\\';
             out += c;
-            if (i < text.size() && (text[i] == '/' || text[i] == '!')) {
-                out += '\\';
-            }
+            continue;
+        }
+        if (breakByte != 0 && run >= breakAt && HoldsAt(text, run - breakAt, signature)) {
+            out += '\\';
+        } else if (c == '(' && run >= 9 && HoldsAt(text, run - 9, ArrayCall)) {
+            out += '\\';
+        }
+        out += c;
+        // "<" followed by "/", "!" or "script": the backslash goes between.
+        if (c == '<' && i < text.size() &&
+            (text[i] == '/' || text[i] == '!' || HoldsAt(text, i, "SCRIPT"))) {
+            out += '\\';
         }
     }
+}
+
+// The URL of an ln element: its "+" signs written as %2B, so that the element's
+// last "+" ends the caption.
+void AppendEscapedUrl(std::string& out, const std::string& url) {
+    if (url.find('+') == std::string::npos) {
+        AppendEscapedJs(out, url);
+        return;
+    }
+    std::string encoded;
+    for (const char c : url) {
+        encoded += c == '+' ? std::string("%2B") : std::string(1, c);
+    }
+    AppendEscapedJs(out, encoded);
 }
 
 // Writes one array: its head, one element a line, and its end. content(i, line)
@@ -76,40 +148,89 @@ bool WriteArray(OutputFile& file, const char* head, std::size_t count, Content c
     return ok && file.Write(");") && file.Write(LineEnd);
 }
 
-// Reads the elements of the array whose head is found first in the file, handing
-// each to read with its index, until an element is not followed by a comma or
-// read answers false.
-template <typename Reader> void ReadArray(TFileBuffer& buffer, const char* head, Reader read) {
+// Where the database block lies: after the begin signature, before the end
+// signature that follows it; the whole file when either is missing.
+struct BlockRange {
+    std::int32_t Start = 0;
+    std::int64_t End = -1; // -1: no block
+};
+
+BlockRange FindBlock(TFileBuffer& buffer) {
+    BlockRange block;
     std::int32_t position = 0;
-    if (!FindText(buffer, head, position)) {
+    if (!FindText(buffer, AppSettings.BeginSignature, position)) {
+        return block;
+    }
+    const std::int32_t start = position;
+    if (FindText(buffer, AppSettings.EndSignature, position)) {
+        block.Start = start;
+        block.End = position - static_cast<std::int64_t>(AppSettings.EndSignature.size());
+    }
+    return block;
+}
+
+// Finds an array head: inside the database block first, anywhere in the file
+// when the block does not hold it.
+bool FindHead(TFileBuffer& buffer, const std::string& head) {
+    const BlockRange block = FindBlock(buffer);
+    std::int32_t position = block.Start;
+    if (block.End >= 0 && FindText(buffer, head, position) &&
+        position - static_cast<std::int64_t>(head.size()) < block.End) {
+        return true;
+    }
+    position = 0;
+    return FindText(buffer, head, position);
+}
+
+// Reads the elements of an array, handing each to read with its index, until
+// an element is not followed by a comma. An array of one empty element, the
+// form an empty list is written in, has no elements.
+template <typename Reader> void ReadArray(TFileBuffer& buffer, const char* head, Reader read) {
+    if (!FindHead(buffer, head)) {
         return;
     }
     for (std::size_t index = 0;; ++index) {
-        if (!read(index, ReadQuoted(buffer, '\''))) {
+        std::string element = ReadQuoted(buffer, '\'');
+        const bool more = ReadByte(buffer) == ',';
+        if (index == 0 && !more && element.empty()) {
             return;
         }
-        if (ReadByte(buffer) != ',') {
+        read(index, std::move(element));
+        if (!more) {
             return;
         }
     }
 }
 
-// Category, caption and URL of an ln element: the text up to the first "+", up to
-// the second, and the rest. Missing parts stay empty.
-void ReadLinkElement(std::string&& element, TBaseRecord& link) {
+// Category, caption and URL of an ln element: the text up to the first "+",
+// up to the last, and the rest (%2B in the URL reads as "+"). A category that
+// is no whole number is answered as false, the link getting category 0.
+bool ReadLinkElement(std::string&& element, TBaseRecord& link) {
     const std::size_t first = element.find('+');
-    link.Category = StrToInt(element.substr(0, first));
+    bool numbered = true;
+    try {
+        link.Category = StrToInt(element.substr(0, first));
+    } catch (const ConversionError&) {
+        link.Category = 0;
+        numbered = false;
+    }
     if (first == std::string::npos) {
-        return;
+        return numbered;
     }
-    const std::size_t second = element.find('+', first + 1);
-    link.Caption = element.substr(first + 1, second == std::string::npos ? std::string::npos
-                                                                         : second - first - 1);
-    if (second != std::string::npos) {
-        // The URL takes over the element's storage.
-        link.URL = std::move(element);
-        link.URL.erase(0, second + 1);
+    const std::size_t last = element.rfind('+');
+    if (last == first) {
+        link.Caption = element.substr(first + 1);
+        return numbered;
     }
+    link.Caption = element.substr(first + 1, last - first - 1);
+    // The URL takes over the element's storage.
+    link.URL = std::move(element);
+    link.URL.erase(0, last + 1);
+    for (std::size_t at = link.URL.find("%2B"); at != std::string::npos;
+         at = link.URL.find("%2B", at + 1)) {
+        link.URL.replace(at, 3, "+");
+    }
+    return numbered;
 }
 
 // Appends the keywords of a kw element: cut at every "+"; a "+" at the very end
@@ -149,7 +270,7 @@ bool TBase::WriteToFile(OutputFile& file) const {
         line += '+';
         AppendEscapedJs(line, link.Caption);
         line += '+';
-        AppendEscapedJs(line, link.URL);
+        AppendEscapedUrl(line, link.URL);
     };
     const auto descriptionContent = [this](std::size_t i, std::string& line) {
         AppendEscapedJs(line, links_[i].Description);
@@ -177,30 +298,23 @@ void TCat::LoadFromFile(const std::string& path) {
 }
 
 void TCat::LoadFromBuffer(TFileBuffer& engine) {
-    ReadArray(engine, "var cg=new Array(", [this](std::size_t, std::string&& name) {
-        if (name.empty()) {
-            return false;
-        }
-        Add(name);
-        return true;
-    });
+    ReadArray(engine, "var cg=new Array(", [this](std::size_t, std::string&& name) { Add(name); });
 }
 
-void TBase::LoadFromFile(const std::string& path) {
+std::vector<TBadCategory> TBase::LoadFromFile(const std::string& path) {
     TFileBuffer buffer;
-    if (OpenFileBuffer(buffer, path)) {
-        LoadFromBuffer(buffer);
-    }
+    return OpenFileBuffer(buffer, path) ? LoadFromBuffer(buffer) : std::vector<TBadCategory>();
 }
 
-void TBase::LoadFromBuffer(TFileBuffer& engine) {
+std::vector<TBadCategory> TBase::LoadFromBuffer(TFileBuffer& engine) {
     const std::size_t first = links_.size();
-    ReadArray(engine, "var ln=new Array(", [this](std::size_t, std::string&& element) {
+    std::vector<TBadCategory> problems;
+    ReadArray(engine, "var ln=new Array(", [&](std::size_t, std::string&& element) {
         links_.emplace_back();
-        if (!element.empty()) {
-            ReadLinkElement(std::move(element), links_.back());
+        const std::string text = element.substr(0, element.find('+'));
+        if (!ReadLinkElement(std::move(element), links_.back())) {
+            problems.push_back({static_cast<std::int32_t>(links_.size() - 1), text});
         }
-        return true;
     });
     // ds and kw elements beyond the links that ln added are ignored.
     const std::size_t added = links_.size() - first;
@@ -208,12 +322,11 @@ void TBase::LoadFromBuffer(TFileBuffer& engine) {
         if (j < added) {
             links_[first + j].Description = std::move(description);
         }
-        return true;
     });
     ReadArray(engine, "var kw=new Array(", [&](std::size_t j, std::string&& keywords) {
         if (j < added) {
             ReadKeywordElement(keywords, links_[first + j].Keywords);
         }
-        return true;
     });
+    return problems;
 }

@@ -44,7 +44,9 @@ int RunDump(const CliOptions& options, const std::string& engine) {
     }
     StartCore(options);
     CliUi ui;
-    OpenEngine(engine, ui);
+    if (!OpenEngine(engine, ui)) {
+        return 1; // the JSON could not give the file's values back
+    }
     Json links = Json::array();
     for (std::int32_t i = 0; i < Base->Count(); ++i) {
         links.push_back(LinkJson(Base->GetLink(i)));

@@ -25,14 +25,37 @@ void ShowError(Ui& ui, const std::string& text) {
 }
 
 // Reads the engine file once for both lists.
-void LoadLists(const std::string& path) {
+std::vector<TBadCategory> LoadLists(const std::string& path) {
     Base->Clear();
     Cat->Clear();
     TFileBuffer engine;
+    std::vector<TBadCategory> problems;
     if (OpenFileBuffer(engine, path)) {
-        Base->LoadFromBuffer(engine);
+        problems = Base->LoadFromBuffer(engine);
         Cat->LoadFromBuffer(engine);
     }
+    return problems;
+}
+
+// Tells the person which links had a category number that is no number; true
+// when there were none.
+bool ReportBadCategories(const std::vector<TBadCategory>& problems, Ui& ui) {
+    if (problems.empty()) {
+        return true;
+    }
+    constexpr std::size_t Listed = 10;
+    std::string text;
+    for (std::size_t i = 0; i < problems.size() && i < Listed; ++i) {
+        text += "'" + problems[i].Text + "' is not a valid integer value (link " +
+                std::to_string(problems[i].Link + 1) + ")\n";
+    }
+    if (problems.size() > Listed) {
+        text += "and " + std::to_string(problems.size() - Listed) + " more\n";
+    }
+    text += problems.size() == 1 ? "The link was given category 0."
+                                 : "These links were given category 0.";
+    ui.ShowMessage(text, "Warning", MessageIcon::Warning);
+    return false;
 }
 
 bool EndsWith(const std::string& text, const std::string& ending) {
@@ -81,18 +104,20 @@ std::string FolderOf(const std::string& path) {
     return path.substr(0, path.rfind(PathSeparator) + 1);
 }
 
-void OpenEngine(const std::string& path, Ui& ui) {
+bool OpenEngine(const std::string& path, Ui& ui) {
     EngineFileName = path;
-    LoadLists(path);
+    const std::vector<TBadCategory> problems = LoadLists(path);
     ui.RefreshView();
+    return ReportBadCategories(problems, ui);
 }
 
 void NewEngineFromTemplate(const std::string& newPath, const std::string& templateName, Ui& ui) {
     const std::string folder = FolderOf(newPath);
     CopyTemplateTree(AppSettings.TemplatesPath + templateName + PathSeparator, folder, ui);
     RenameFile(folder + TemplateEnginePage, newPath);
-    LoadLists(newPath);
+    const std::vector<TBadCategory> problems = LoadLists(newPath);
     ui.RefreshView();
+    ReportBadCategories(problems, ui);
 }
 
 void CopyTemplateTree(const std::string& source, const std::string& destination, Ui& ui) {
@@ -118,8 +143,9 @@ void CopyTemplateTree(const std::string& source, const std::string& destination,
 }
 
 void ImportLinks(const std::string& path, Ui& ui) {
-    Base->LoadFromFile(path);
+    const std::vector<TBadCategory> problems = Base->LoadFromFile(path);
     ui.RefreshView();
+    ReportBadCategories(problems, ui);
 }
 
 bool SaveEngine(Ui& ui) {

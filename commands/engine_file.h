@@ -12,7 +12,9 @@ extern const char* const EngineNotFoundMessage;
 // The folder of a path: its text up to and including the last separator.
 std::string FolderOf(const std::string& path);
 
-void OpenEngine(const std::string& path, Ui& ui);
+// Reads both lists from the engine file. A link whose category number is no
+// number gets category 0 and is reported; false then.
+bool OpenEngine(const std::string& path, Ui& ui);
 // Copies the template's folder beside newPath, renames its engine page svx.html
 // to newPath and loads the lists from it.
 void NewEngineFromTemplate(const std::string& newPath, const std::string& templateName, Ui& ui);

@@ -5,6 +5,7 @@
 #include "indexer/document_index.h"
 #include "platform/ansi.h"
 #include "platform/files.h"
+#include "platform/integer_text.h"
 
 #include <algorithm>
 #include <vector>
@@ -118,8 +119,11 @@ std::string UrlToPath(const std::string& url, const std::string& engine) {
     }
     std::string path = engine.substr(0, engine.find_last_of("/\\:") + 1);
     for (std::size_t i = 0; i < url.size(); ++i) {
-        if (url[i] == '%') {
-            path += ' ';
+        // %XX is the byte of the two hexadecimal digits; any other "%" is itself.
+        const int high = url[i] == '%' && i + 2 < url.size() ? HexDigitValue(url[i + 1]) : -1;
+        const int low = high >= 0 ? HexDigitValue(url[i + 2]) : -1;
+        if (low >= 0) {
+            path += static_cast<char>(high * 16 + low);
             i += 2;
         } else {
             path += url[i] == '/' || url[i] == '\\' ? PathSeparator : url[i];

@@ -61,7 +61,11 @@
   function categoryNames() {
     var names = [];
     var list = window.cg || [];
-    for (var i = 0; i < list.length && list[i] !== ""; i++) {
+    // One empty name is how an empty list is written.
+    if (list.length === 1 && list[0] === "") {
+      return names;
+    }
+    for (var i = 0; i < list.length; i++) {
       names.push(String(list[i]));
     }
     return names;
@@ -72,10 +76,12 @@
     var count = (window.ln || []).length;
     for (var i = 0; i < count; i++) {
       var element = field("ln", i);
+      // Category up to the first "+", caption up to the last; the URL writes
+      // its own "+" as %2B.
       var first = element.indexOf("+");
-      var second = first < 0 ? -1 : element.indexOf("+", first + 1);
-      var caption = first < 0 ? "" : second < 0 ? element.slice(first + 1) : element.slice(first + 1, second);
-      var url = second < 0 ? "" : element.slice(second + 1);
+      var last = element.lastIndexOf("+");
+      var caption = first < 0 ? "" : last === first ? element.slice(first + 1) : element.slice(first + 1, last);
+      var url = last === first ? "" : element.slice(last + 1).split("%2B").join("+");
       if (!caption && !url) {
         continue;
       }

@@ -58,7 +58,8 @@ TEST(CliEngine, FailuresEndWithTheirMessage) {
     const std::string bad = folder.Write("bad.js", "var ln=new Array('x+a+b');");
     const CliResult dump = RunCli(WithProgramFolder() + "dump '" + bad + "'", true);
     EXPECT_EQ(dump.Status, 1);
-    EXPECT_EQ(dump.Output, "'x' is not a valid integer value\n");
+    EXPECT_EQ(dump.Output,
+              "'x' is not a valid integer value (link 1)\nThe link was given category 0.\n");
     const std::string broken = folder.Write("broken.json", "{not json");
     const std::string engine = folder.Write("engine.js", "//Settings\r\n//DatabaseEnd\r\n");
     EXPECT_EQ(RunCli(WithProgramFolder() + "load '" + engine + "' '" + broken + "'").Status, 1);

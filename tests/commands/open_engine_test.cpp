@@ -25,12 +25,14 @@ class OpenEngineTest : public EngineTest {
 
 } // namespace
 
-TEST_F(OpenEngineTest, ReadsLinksSplitAtTheirFirstTwoPlusSigns) {
-    Open("var ln=new Array('3+Title+search.html?q=a+b','-2+Neg+n.html', '7', '8+Only caption');\n"
+TEST_F(OpenEngineTest, ReadsLinksSplitAtTheirFirstAndLastPlusSigns) {
+    Open("var ln=new Array('3+C++ tips+search.html?q=a%2Bb','-2+Neg+n.html', '7', '8+Only "
+         "caption');\n"
          "var ds=new Array('first','second');\n"
          "var kw=new Array('a++b+', '+lead', '', 'x');");
     ASSERT_EQ(Base->Count(), 4);
-    EXPECT_EQ(Base->GetLink(0), MakeLink(3, "Title", "search.html?q=a+b", "first", {"a", "", "b"}));
+    EXPECT_EQ(Base->GetLink(0),
+              MakeLink(3, "C++ tips", "search.html?q=a+b", "first", {"a", "", "b"}));
     EXPECT_EQ(Base->GetLink(1), MakeLink(-2, "Neg", "n.html", "second", {"", "lead"}));
     EXPECT_EQ(Base->GetLink(2), MakeLink(7, "", "")); // fewer than two "+": the rest stays empty
     EXPECT_EQ(Base->GetLink(3), MakeLink(8, "Only caption", "", "", {"x"}));
@@ -38,10 +40,10 @@ TEST_F(OpenEngineTest, ReadsLinksSplitAtTheirFirstTwoPlusSigns) {
     EXPECT_EQ(EngineFileName, Folder.Path() + "engine.html");
 }
 
-TEST_F(OpenEngineTest, CategoriesEndAtAnEmptyNameOrAMissingComma) {
+TEST_F(OpenEngineTest, CategoriesKeepEmptyNamesAndEndAtAMissingComma) {
     Open("var cg=new Array('A','','B');");
-    EXPECT_EQ(Categories(), Strings({"A"}));
-    EXPECT_EQ(Cat->Current, 0);
+    EXPECT_EQ(Categories(), Strings({"A", "", "B"}));
+    EXPECT_EQ(Cat->Current, 2);
     Open("var cg=new Array('A' ,'B');");
     EXPECT_EQ(Categories(), Strings({"A"}));
     Open("var cg=new Array(\r\n  'News',\r\n  'Docs\\\\'\r\n);");
@@ -56,11 +58,24 @@ TEST_F(OpenEngineTest, HeadsAreFoundInAnyCaseAndOrder) {
     EXPECT_EQ(Base->GetLink(0), MakeLink(0, "C", "u", "", {"k"}));
 }
 
-TEST_F(OpenEngineTest, TheEmptyArrayFormReadsAsOneEmptyLink) {
+TEST_F(OpenEngineTest, TheEmptyArrayFormReadsAsNoLinksAndNoCategories) {
     Open("var ln=new Array(\r\n''\r\n);\r\nvar ds=new Array(\r\n''\r\n);\r\nvar kw=new "
-         "Array(\r\n''\r\n);");
+         "Array(\r\n''\r\n);\r\nvar cg=new Array(\r\n''\r\n);");
+    EXPECT_EQ(Base->Count(), 0);
+    EXPECT_EQ(Cat->Count(), 0);
+    Open("var ln=new Array('', '1+a+b');"); // an empty element among others is a link
+    EXPECT_EQ(Base->Count(), 2);
+}
+
+TEST_F(OpenEngineTest, ArraysAreReadInsideTheDatabaseBlockFirst) {
+    Open("var cg=new Array('Casino','Pills');\r\n//Settings\r\nvar cg=new Array('Real');\r\n"
+         "var ln=new Array('0+a+b');\r\n//DatabaseEnd\r\nvar ln=new Array('1+c+d');");
+    EXPECT_EQ(Categories(), Strings({"Real"}));
     ASSERT_EQ(Base->Count(), 1);
-    EXPECT_EQ(Base->GetLink(0), TBaseRecord());
+    EXPECT_EQ(Base->GetLink(0), MakeLink(0, "a", "b"));
+    // Without the head in the block, the whole file is searched.
+    Open("//Settings\r\n//DatabaseEnd\r\nvar cg=new Array('After');");
+    EXPECT_EQ(Categories(), Strings({"After"}));
 }
 
 TEST_F(OpenEngineTest, LongerDescriptionAndKeywordArraysAreIgnored) {
@@ -79,21 +94,20 @@ TEST_F(OpenEngineTest, MissingFilesAndHeadsReadNothing) {
     EXPECT_EQ(Base->Count(), 0);
     EXPECT_EQ(Categories(), Strings({"C"}));
     Open("var ln=new Array(");
-    EXPECT_EQ(Base->Count(), 1); // an element cut off by the end of the file
+    EXPECT_EQ(Base->Count(), 0); // cut off by the end of the file: an empty array
 }
 
-TEST_F(OpenEngineTest, ACategoryThatIsNoNumberStopsTheLoad) {
-    try {
-        Open("var ln=new Array('1+a+b','x+c+d','2+e+f');\nvar cg=new Array('C');");
-        FAIL() << "no error";
-    } catch (const ConversionError& error) {
-        EXPECT_STREQ(error.what(), "'x' is not a valid integer value");
-    }
-    ASSERT_EQ(Base->Count(), 2);
-    EXPECT_EQ(Base->GetLink(0), MakeLink(1, "a", "b"));
-    EXPECT_EQ(Base->GetLink(1), TBaseRecord());
-    EXPECT_EQ(Cat->Count(), 0);
-    EXPECT_EQ(Person.Refreshes, 0);
+TEST_F(OpenEngineTest, ACategoryThatIsNoNumberCostsThatNumberOnly) {
+    Open("var ln=new Array('1+a+b','x+c+d','2+e+f');\nvar cg=new Array('C');");
+    ASSERT_EQ(Base->Count(), 3);
+    EXPECT_EQ(Base->GetLink(1), MakeLink(0, "c", "d"));
+    EXPECT_EQ(Base->GetLink(2), MakeLink(2, "e", "f"));
+    EXPECT_EQ(Categories(), Strings({"C"}));
+    EXPECT_EQ(Person.Refreshes, 1);
+    ASSERT_EQ(Person.Messages.size(), 1u);
+    EXPECT_EQ(Person.Messages[0].Text,
+              "'x' is not a valid integer value (link 2)\nThe link was given category 0.");
+    EXPECT_EQ(Person.Messages[0].Caption, "Warning");
 }
 
 TEST_F(OpenEngineTest, ImportAppendsLinksWithTheirOwnNumbers) {

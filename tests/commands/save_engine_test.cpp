@@ -1,4 +1,5 @@
 #include "commands/engine_file.h"
+#include "platform/ansi.h"
 #include "platform/files.h"
 #include "support/engine_fixture.h"
 
@@ -198,7 +199,7 @@ TEST_F(SaveEngineTest, TextsThatWouldBreakTheScriptAreWrittenSafely) {
     EXPECT_NE(saved.find("  '0+line break+a\\\\b'\r\n"), std::string::npos);
     EXPECT_NE(saved.find("  'it\\'s'\r\n"), std::string::npos);
     EXPECT_NE(saved.find("  'k1'\r\n"), std::string::npos);
-    EXPECT_NE(saved.find("  'A<\\/script><script>alert(1)<\\/script><\\!--x'\r\n"),
+    EXPECT_NE(saved.find("  'A<\\/script><\\script>alert(1)<\\/script><\\!--x'\r\n"),
               std::string::npos);
 
     OpenEngine(EngineFileName, Person);
@@ -224,4 +225,37 @@ TEST_F(SaveEngineTest, AFullDiskKeepsTheEngine) {
     ListFolder(disk, entries);
     EXPECT_EQ(entries.size(), 1u);
     ::umount(disk.c_str());
+}
+
+TEST_F(SaveEngineTest, TheDatabaseHoldsAnyTextAndReadsItBack) {
+    Base->Clear();
+    Cat->Clear();
+    Cat->Add("");
+    Cat->Add("After an empty name");
+    Base->Add(MakeLink(1, "JavaScript arrays: var cg=new Array('Casino','Pills'", "c++/a+b.html",
+                       "ends with //DatabaseEnd and //databaseend", {"VAR LN=NEW ARRAY("}));
+    Base->Add(MakeLink(0, "C++ tips", "tips.html", "<\n/script> <\r\n/SCRIPT> <!-- <ScRiPt", {}));
+    ASSERT_TRUE(SaveEngine(Person));
+    const std::string saved = Content(EngineFileName);
+    const std::size_t blockStart = saved.find("//DatabaseBegin");
+    const std::string block =
+        AnsiUpperCase(saved.substr(blockStart, saved.rfind("//DatabaseEnd") - blockStart));
+    for (const char* head :
+         {"VAR LN=NEW ARRAY(", "VAR DS=NEW ARRAY(", "VAR KW=NEW ARRAY(", "VAR CG=NEW ARRAY("}) {
+        EXPECT_EQ(block.find(head), block.rfind(head)) << head; // only the array's own
+    }
+    for (const char* broken : {"//DATABASEEND", "</", "<!", "<SCRIPT"}) {
+        EXPECT_EQ(block.find(broken), std::string::npos) << broken;
+    }
+    const std::vector<TBaseRecord> written = {Base->GetLink(0), Base->GetLink(1)};
+    OpenEngine(EngineFileName, Person);
+    ASSERT_EQ(Cat->Count(), 2);
+    EXPECT_EQ(Cat->GetName(0), "");
+    EXPECT_EQ(Cat->GetName(1), "After an empty name");
+    ASSERT_EQ(Base->Count(), 2);
+    EXPECT_EQ(Base->GetLink(0), written[0]);
+    EXPECT_EQ(Base->GetLink(1),
+              MakeLink(0, "C++ tips", "tips.html", "</script> < /SCRIPT> <!-- <ScRiPt", {}));
+    SaveEngine(Person);
+    EXPECT_EQ(Content(EngineFileName), saved);
 }

@@ -54,12 +54,14 @@ TEST_F(WindowTest, BadCommandLineFilesLeaveTheWindowUsable) {
     EXPECT_EQ(Base->Count() + Cat->Count(), 0);
     EXPECT_TRUE(Person.Messages.empty());
 
-    // A category number that is not a number ends the open with the message.
+    // A category number that is not a number costs that number only.
     Window->HandleCommandLine({Folder.Write(
         "bad.js", "//Settings\r\nvar ln=new Array(\r\n  'x+A+a.html'\r\n);\r\n//DatabaseEnd")});
     ASSERT_EQ(Person.Messages.size(), 1u);
-    EXPECT_EQ(Person.Messages[0].Text, "'x' is not a valid integer value");
-    EXPECT_EQ(Person.Messages[0].Caption, "Error");
+    EXPECT_EQ(Person.Messages[0].Text,
+              "'x' is not a valid integer value (link 1)\nThe link was given category 0.");
+    EXPECT_EQ(Person.Messages[0].Caption, "Warning");
+    EXPECT_EQ(Base->GetLink(0), MakeLink(0, "A", "a.html"));
 }
 
 TEST_F(WindowTest, LinkViewDeleteAndClearAskFirst) {

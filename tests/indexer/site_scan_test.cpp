@@ -172,9 +172,10 @@ TEST_F(SiteScanTest, UpdateReindexesLocalLinksInPlace) {
 
 TEST(UrlToPath, UrlsBackToFiles) {
     EXPECT_EQ(UrlToPath("dir/a%20b.html", "/site/svx.html"), "/site/dir/a b.html");
-    EXPECT_EQ(UrlToPath("a%41b.html", "/site/svx.html"),
-              "/site/a b.html"); // every escape reads as a space
+    // An escape is the byte of its two hexadecimal digits; any other "%" stays.
+    EXPECT_EQ(UrlToPath("a%41b%2B%2b.html", "/site/svx.html"), "/site/aAb++.html");
+    EXPECT_EQ(UrlToPath("100%25%zz%4.html", "/site/svx.html"), "/site/100%%zz%4.html");
     EXPECT_EQ(UrlToPath("../up.html", "/site/search/svx.html"), "/site/search/../up.html");
     EXPECT_EQ(UrlToPath("C:\\other\\x.html", "/site/svx.html"), "C:\\other\\x.html");
-    EXPECT_EQ(UrlToPath("tail%", "/site/svx.html"), "/site/tail ");
+    EXPECT_EQ(UrlToPath("tail%", "/site/svx.html"), "/site/tail%");
 }

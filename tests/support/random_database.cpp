@@ -1,5 +1,7 @@
 #include "support/random_database.h"
 
+#include <iterator>
+
 namespace {
 
 std::string RandomText(std::mt19937& random) {
@@ -10,6 +12,14 @@ std::string RandomText(std::mt19937& random) {
     std::string text(static_cast<std::size_t>(length(random)), ' ');
     for (char& c : text) {
         c = special(random) < 3 ? specials[special(random)] : static_cast<char>(byte(random));
+    }
+    // Now and then a phrase that would break the page or the database block.
+    const char* const phrases[] = {"var cg=new Array(", "VAR LN=NEW ARRAY(", "//DatabaseEnd",
+                                   "<\n/script>",       "<SCRIPT",           "%2B"};
+    std::uniform_int_distribution<std::size_t> phrase(0, 4 * std::size(phrases));
+    const std::size_t chosen = phrase(random);
+    if (chosen < std::size(phrases)) {
+        text.insert(text.size() / 2, phrases[chosen]);
     }
     return text;
 }
@@ -27,11 +37,12 @@ std::string WithoutLineBreaks(const std::string& text) {
 TBaseRecord ReadBackLink(const TBaseRecord& written) {
     TBaseRecord link;
     link.Category = written.Category;
-    const std::string caption = WithoutLineBreaks(written.Caption);
-    const std::size_t plus = caption.find('+');
-    link.Caption = caption.substr(0, plus);
-    link.URL = (plus == std::string::npos ? "" : caption.substr(plus + 1) + "+") +
-               WithoutLineBreaks(written.URL);
+    link.Caption = WithoutLineBreaks(written.Caption);
+    link.URL = WithoutLineBreaks(written.URL);
+    for (std::size_t at = link.URL.find("%2B"); at != std::string::npos;
+         at = link.URL.find("%2B", at + 1)) {
+        link.URL.replace(at, 3, "+");
+    }
     link.Description = WithoutLineBreaks(written.Description);
     std::string joined;
     for (std::size_t k = 0; k < written.Keywords.size(); ++k) {
@@ -76,17 +87,14 @@ RandomDatabase MakeRandomDatabase(std::mt19937& random) {
 RandomDatabase ReadBack(const RandomDatabase& written) {
     RandomDatabase read;
     for (const std::string& name : written.Categories) {
-        const std::string readName = WithoutLineBreaks(name);
-        if (readName.empty()) {
-            break;
-        }
-        read.Categories.push_back(readName);
+        read.Categories.push_back(WithoutLineBreaks(name));
+    }
+    // One empty name is written as an empty list is.
+    if (read.Categories.size() == 1 && read.Categories[0].empty()) {
+        read.Categories.clear();
     }
     for (const TBaseRecord& link : written.Links) {
         read.Links.push_back(ReadBackLink(link));
-    }
-    if (read.Links.empty()) {
-        read.Links.emplace_back();
     }
     return read;
 }

@@ -1,8 +1,7 @@
 // Random databases for round trips through the engine file, and what the
 // format gives back of them: a carriage return reads as a space, a line feed is
-// dropped, a "+" in a caption moves the rest into the URL, a "+" in a keyword
-// splits it, an empty base reads as one empty link, and an empty category name
-// ends the category list.
+// dropped, "%2B" in a URL reads as "+", a "+" in a keyword splits it, and a
+// list of one empty category name reads as no categories.
 #pragma once
 
 #include "app/base.h"
