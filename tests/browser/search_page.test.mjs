@@ -108,3 +108,28 @@ test("a query in the address opens the page with its results", async () => {
   assert.deepEqual(problems, []);
   await page.close();
 });
+
+test("texts that look like the page's script or its database stay text", async () => {
+  const hostile = {
+    categories: ["", "Tips"],
+    links: [
+      { category: 1, caption: "C++ tips", url: "c++/tips+tricks.html", description: "//DatabaseEnd and <!-- more", keywords: ["cpp"] },
+      { category: 0, caption: "JavaScript arrays: var cg=new Array('Casino','Pills'", url: "js.html", description: "<\n/script><script>alert(3)</script>", keywords: ["arrays"] },
+    ],
+  };
+  for (const [template, engine, shown] of [["Standard", "find.html", "find.html"], ["Script", "svxdb.js", "search.html"]]) {
+    const folder = makeEngine(template, engine, hostile);
+    const { page, problems } = await open(browser, join(folder, shown));
+    const tips = await search(page, "cpp");
+    assert.deepEqual(tips.map((result) => result.caption), ["C++ tips"]);
+    assert.equal(tips[0].href, `file://${folder}/c++/tips+tricks.html`);
+    const arrays = await search(page, "arrays");
+    assert.equal(arrays[0].caption, hostile.links[1].caption);
+    assert.deepEqual(
+      await page.$$eval(".svx-category option", (options) => options.map((option) => option.textContent)),
+      ["All categories", "", "Tips"],
+    );
+    assert.deepEqual(problems, []);
+    await page.close();
+  }
+});
