@@ -104,12 +104,15 @@ void SaveWindowPlacement() {
 
 void LoadSetXml() {
     AppSettings.IndexDepthLimit = DefaultIndexDepthLimit;
+    AppSettings.PdfTextTimeLimit = DefaultPdfTextTimeLimit;
     ReadSettingsFile(AppSettings.SetupDir + "set.xml", "settings", "value", TValueMode::Text,
                      [](const std::string& name, const std::string& value) {
                          if (name == "Extensions") {
                              AppSettings.Extensions = value;
                          } else if (name == "IndexDepthLimit") {
                              ApplyIndexDepthLimit(value);
+                         } else if (name == "PdfTextTimeLimit") {
+                             TryStrToInt(Trimmed(value), AppSettings.PdfTextTimeLimit);
                          }
                      });
 }

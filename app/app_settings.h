@@ -11,6 +11,7 @@ extern const char* const ProductTitle;
 extern const char* const HomePageAddress;
 extern const char* const DefaultExtensions;
 constexpr std::int32_t DefaultIndexDepthLimit = 1024;
+constexpr std::int32_t DefaultPdfTextTimeLimit = 5;
 
 struct TAppSettings {
     std::string SetupDir; // ends with the separator
@@ -28,6 +29,8 @@ struct TAppSettings {
     std::string Extensions; // the comma-separated text of set.xml
     std::vector<std::string> ExtensionList;
     std::int32_t IndexDepthLimit = DefaultIndexDepthLimit; // bytes
+    // Seconds that reading one PDF's text may take; 0 or less: no limit.
+    std::int32_t PdfTextTimeLimit = DefaultPdfTextTimeLimit;
 };
 
 extern TAppSettings AppSettings;
@@ -43,8 +46,9 @@ void SaveWindowPlacement();
 // Sets the machine-wide values to their defaults for a program kept in setupDir.
 void ApplyDefaultFolders(TAppSettings& settings, const std::string& setupDir);
 
-// Reads Extensions and IndexDepthLimit from SetupDir/set.xml. A limit that is
-// not a whole number of kilobytes fitting the 32-bit byte count is ignored.
+// Reads Extensions, IndexDepthLimit and PdfTextTimeLimit from SetupDir/set.xml.
+// A limit that is not a whole number (of kilobytes fitting the 32-bit byte
+// count, or of seconds) is ignored.
 void LoadSetXml();
 // Splits the Extensions text into items of letters and digits.
 void SplitExtensionList();

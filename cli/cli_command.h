@@ -13,6 +13,10 @@ struct CliOptions {
 // Starts the core as the window program does, honouring --setup.
 void StartCore(const CliOptions& options);
 
+// True when path is a file that can be read; otherwise says so on standard
+// error.
+bool CanReadInput(const std::string& path);
+
 void AddTokensCommand(CLI::App& app, CliOptions& options);
 void AddSettingsCommand(CLI::App& app, CliOptions& options);
 void AddRateCommand(CLI::App& app, CliOptions& options);

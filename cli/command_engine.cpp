@@ -80,8 +80,16 @@ int RunNew(const CliOptions& options, const std::string& engine, const std::stri
                   << "\n";
         return 1;
     }
+    if (FileExists(engine)) {
+        std::cerr << "The file " << engine << " exists already\n";
+        return 1;
+    }
     CliUi ui;
     NewEngineFromTemplate(engine, templateName, ui);
+    if (!FileExists(engine)) {
+        std::cerr << "The template " << templateName << " has no engine page\n";
+        return 1;
+    }
     return ui.Failed() ? 1 : 0;
 }
 

@@ -17,6 +17,10 @@ void AddIndexCommand(CLI::App& app, CliOptions& options) {
     command->add_option("ENGINE", *engine, "the engine file the link's address is relative to")
         ->required();
     command->callback([&options, file, engine] {
+        if (!CanReadInput(*file)) {
+            options.ExitStatus = 1;
+            return;
+        }
         StartCore(options);
         // Addresses are made between full paths, as the window program has them.
         const std::string fullFile = std::filesystem::absolute(*file).lexically_normal().string();

@@ -85,6 +85,6 @@ void AddPdfCommands(CLI::App& app, CliOptions& options) {
                       "the order in which the pages draw their text");
     command
         ->add_option("--utf16", text->Utf16ByteOrder, "UTF-16 text: 1 little-endian, 0 big-endian")
-        ->check(CLI::NonNegativeNumber);
+        ->check(CLI::Range(0, 1));
     command->callback([&options, text] { options.ExitStatus = RunPdfText(*text); });
 }

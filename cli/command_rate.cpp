@@ -9,6 +9,9 @@
 namespace {
 
 int RunRate(const CliOptions& options, const std::string& page) {
+    if (!CanReadInput(page)) {
+        return 1;
+    }
     StartCore(options);
     const std::string& setup = AppSettings.SetupDir;
     TRating rating;

@@ -1,12 +1,21 @@
 // sitevane-cli: the core's operations for build pipelines and scripts.
 #include "app/application.h"
 #include "cli/cli_command.h"
+#include "platform/files.h"
 
 #include <exception>
 #include <iostream>
 
 void StartCore(const CliOptions& options) {
     InitApplication(options.SetupDir);
+}
+
+bool CanReadInput(const std::string& path) {
+    if (IsReadableFile(path)) {
+        return true;
+    }
+    std::cerr << "Cannot open file " << path << "\n";
+    return false;
 }
 
 int main(int argc, char** argv) {

@@ -1,5 +1,7 @@
 #include "convert/mp3_page.h"
 
+#include "convert/html_text.h"
+
 #include "convert/in_out_error.h"
 
 #include <cerrno>
@@ -127,7 +129,8 @@ namespace {
 
 constexpr std::size_t TagSize = 128;
 
-// The last 128 bytes of the file.
+} // namespace
+
 std::string ReadTagBytes(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
@@ -153,6 +156,8 @@ std::string ReadTagBytes(const std::string& path) {
     return bytes;
 }
 
+namespace {
+
 // A field without the bytes at or below 0x20 at either end.
 std::string Field(const std::string& tag, std::size_t offset, std::size_t length) {
     std::size_t begin = offset;
@@ -172,11 +177,10 @@ std::string Mp3TagToHtml(const std::string& path) {
     return Mp3TagPage(ReadTagBytes(path));
 }
 
-std::string Mp3TagPage(const std::string& bytes) {
+bool ParseId3Tag(const std::string& bytes, TID3Tag& tag) {
     if (bytes.size() != TagSize || bytes.compare(0, 3, "TAG") != 0) {
-        return "";
+        return false;
     }
-    TID3Tag tag;
     tag.Tag = bytes.substr(0, 3);
     tag.Title = Field(bytes, 3, 30);
     tag.Artist = Field(bytes, 33, 30);
@@ -184,9 +188,23 @@ std::string Mp3TagPage(const std::string& bytes) {
     tag.Year = Field(bytes, 93, 4);
     tag.Comment = Field(bytes, 97, 30);
     tag.Genre = static_cast<unsigned char>(bytes[127]);
+    return true;
+}
+
+std::string TagCaption(const TID3Tag& tag) {
+    return tag.Artist + " - " + tag.Title;
+}
+
+std::string Mp3TagPage(const std::string& bytes) {
+    TID3Tag tag;
+    if (!ParseId3Tag(bytes, tag)) {
+        return "";
+    }
     const std::string genre = tag.Genre < GenreNames.size() ? GenreNames[tag.Genre] : "";
-    return "<html><head><title>" + tag.Artist + " - " + tag.Title +
-           "</title><meta name=\"description\" content=\"" + tag.Comment + "\"></head><body>" +
-           tag.Title + " " + tag.Artist + " " + tag.Album + " " + tag.Comment + " " + genre +
+    return "<html><head><title>" + HtmlEscaped(TagCaption(tag)) +
+           "</title><meta name=\"description\" content=\"" + HtmlEscaped(tag.Comment) +
+           "\"></head><body>" +
+           HtmlEscaped(tag.Title + " " + tag.Artist + " " + tag.Album + " " + tag.Comment + " " +
+                       genre) +
            "</body></html>";
 }

@@ -18,8 +18,19 @@ struct TID3Tag {
 // The ID3v1 genre names for the codes 0 to 114.
 extern const std::array<const char*, 115> GenreNames;
 
+// The last 128 bytes of the file. Raises InOutError when the file cannot be
+// read or is shorter than 128 bytes.
+std::string ReadTagBytes(const std::string& path);
+
+// The fields of an ID3v1 tag given as the last 128 bytes of a file, without
+// the bytes at or below 0x20 at either end; false when they hold no tag.
+bool ParseId3Tag(const std::string& lastBytes, TID3Tag& tag);
+
+// What the tag's page is titled: "Artist - Title".
+std::string TagCaption(const TID3Tag& tag);
+
 // The page of an ID3v1 tag given as the last 128 bytes of a file, or the empty
-// text when they hold no tag.
+// text when they hold no tag. The fields are written as text (markup escaped).
 std::string Mp3TagPage(const std::string& lastBytes);
 
 // The page of the file's ID3v1 tag, or the empty text when the file has none.

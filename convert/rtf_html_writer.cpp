@@ -1,5 +1,7 @@
 #include "convert/rtf_html_writer.h"
 
+#include "convert/html_text.h"
+
 #include "platform/integer_text.h"
 
 namespace {
@@ -84,15 +86,9 @@ std::string RtfHtmlWriter::EmitText(const std::string& text, const TFormat& form
     if (!format.Hidden) {
         if (text.size() == 1) {
             const char c = text[0];
-            if (c == '<') {
-                html += "&lt;";
-            } else if (c == '>') {
-                html += "&gt;";
-            } else if (c == '&') {
-                html += "&amp;";
-            } else {
-                html += format.Caps && c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-            }
+            html += HtmlEscaped(format.Caps && c >= 'a' && c <= 'z'
+                                    ? std::string(1, static_cast<char>(c - 'a' + 'A'))
+                                    : text);
         } else if (text.size() == 2) {
             if (text == "c4") {
                 html += "&Auml;";
@@ -111,12 +107,12 @@ std::string RtfHtmlWriter::EmitText(const std::string& text, const TFormat& form
             } else if (text == "b7") {
                 html += "&middot;";
             } else {
-                html += static_cast<char>(HexPairValue(text));
+                html += HtmlEscaped(std::string(1, static_cast<char>(HexPairValue(text))));
             }
         } else if (text == "&pict;") {
             html += "<P>[*** picture ***]<P>";
         } else if (text.compare(0, 2, "&&") == 0) {
-            html += text.substr(2);
+            html += HtmlEscaped(text.substr(2));
         } else if (text == "&tab;") {
             for (int i = 0; i < 8; ++i) {
                 html += "&nbsp;";
@@ -124,7 +120,7 @@ std::string RtfHtmlWriter::EmitText(const std::string& text, const TFormat& form
         } else if (text == "&quote;") {
             html += "'";
         } else if (text == "&dblquote;") {
-            html += "\"";
+            html += "&quot;";
         } else if (text == "&emspace;") {
             html += "&nbsp;&nbsp;";
         } else if (text == "&enspace;" || text == "&nbsp;") {

@@ -1,5 +1,7 @@
 #include "convert/rtf_reader.h"
 
+#include "convert/html_text.h"
+
 #include "platform/integer_text.h"
 
 #include <algorithm>
@@ -205,7 +207,7 @@ void RtfReader::Convert(const std::string& title) {
     for (const char* head : {"<HTML>", "<HEAD>"}) {
         writer_.WriteLine(head);
     }
-    writer_.WriteLine("<TITLE>" + title + "</TITLE>");
+    writer_.WriteLine("<TITLE>" + HtmlEscaped(title) + "</TITLE>");
     writer_.WriteLine("</HEAD>");
     writer_.WriteLine(
         "<BODY TEXT=\"#000000\" BGCOLOR=\"#FFFFFF\" LINK=\"#3333FF\" VLINK=\"#999999\" "

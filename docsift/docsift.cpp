@@ -8,10 +8,13 @@
 #include <GlobalParams.h>
 #include <PDFDoc.h>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -23,6 +26,29 @@ constexpr std::size_t FieldSize = 255;
 static_assert(sizeof(DocInfo) == 2044, "DocInfo is a fixed layout of 2044 bytes");
 
 void Silent(ErrorCategory, Goffset, const char*) {}
+
+// The time a text operation may take, from DOCSIFT_TEXT_TIME_LIMIT (seconds);
+// unlimited when it is not a positive number.
+std::chrono::steady_clock::time_point TextDeadline() {
+    const char* setting = std::getenv("DOCSIFT_TEXT_TIME_LIMIT");
+    const double seconds = setting ? std::strtod(setting, nullptr) : 0;
+    if (!(seconds > 0) || seconds > 1e6) {
+        return std::chrono::steady_clock::time_point::max();
+    }
+    return std::chrono::steady_clock::now() +
+           std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+               std::chrono::duration<double>(seconds));
+}
+
+bool AbortWhenPastDeadline(void* device) {
+    return static_cast<MemoryTextDevice*>(device)->PastDeadline();
+}
+
+// A regular file that may be opened: a FIFO or device would block or never end.
+bool IsRegularFile(const char* path) {
+    struct stat info {};
+    return ::stat(path, &info) == 0 && S_ISREG(info.st_mode);
+}
 
 // The engine's global parameters for the length of one call.
 class EngineSession {
@@ -124,8 +150,9 @@ void* CopyToBlock(const void* data, std::size_t size) {
 // pointer as a success mark (information), or null.
 void* RunExtraction(const char* path, int operation, DocInfo* record, std::int32_t first,
                     std::int32_t last, double* length) {
+    const auto deadline = TextDeadline();
     const EngineSession session;
-    if (!session.HasLatin1() || !path) {
+    if (!session.HasLatin1() || !path || !IsRegularFile(path)) {
         return nullptr;
     }
     PDFDoc document(std::make_unique<GooString>(path));
@@ -152,14 +179,22 @@ void* RunExtraction(const char* path, int operation, DocInfo* record, std::int32
     const int kind = std::abs(operation);
     MemoryTextDevice device(contentOrder,
                             kind >= OperationUnicodeText ? kind - OperationUnicodeText : 0);
+    device.SetDeadline(deadline);
     if (device.isOk() && first <= last) {
-        document.displayPages(&device, first, last, 72, 72, 0, true, false, false);
+        document.displayPages(&device, first, last, 72, 72, 0, true, false, false,
+                              AbortWhenPastDeadline, &device);
     }
     if (kind == OperationText) {
         return CopyToBlock(device.Text().data(), device.Text().size());
     }
     *length = static_cast<double>(device.WideText().ByteSize());
     return CopyToBlock(device.WideText().Data(), device.WideText().ByteSize());
+}
+
+// 0 (big-endian) and 1 (little-endian); any other value would change the
+// operation code.
+bool KnownByteOrder(std::int32_t byteOrder) {
+    return byteOrder == 0 || byteOrder == 1;
 }
 
 } // namespace
@@ -180,6 +215,9 @@ char* GetTextContent(const char* path, int32_t first, int32_t last) {
 
 void* GetUnicodeTextContentFormated(const char* path, int32_t first, int32_t last, double* length,
                                     int32_t byteOrder) {
+    if (!KnownByteOrder(byteOrder)) {
+        return nullptr;
+    }
     double ignored = 0;
     return RunExtraction(path, OperationUnicodeText + byteOrder, nullptr, first, last,
                          length ? length : &ignored);
@@ -187,6 +225,9 @@ void* GetUnicodeTextContentFormated(const char* path, int32_t first, int32_t las
 
 void* GetUnicodeTextContent(const char* path, int32_t first, int32_t last, double* length,
                             int32_t byteOrder) {
+    if (!KnownByteOrder(byteOrder)) {
+        return nullptr;
+    }
     double ignored = 0;
     return RunExtraction(path, -(OperationUnicodeText + byteOrder), nullptr, first, last,
                          length ? length : &ignored);

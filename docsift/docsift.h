@@ -36,15 +36,21 @@ typedef struct DocInfo {
  * information dictionary. */
 DOCSIFT_EXPORT int32_t GetDocInfo(const char* path, DocInfo* info);
 
-/* The text of pages first to last (from 1; 0 and 0 for all pages) as 8-bit
+/* The text functions never open anything but a regular file. When the
+ * environment variable DOCSIFT_TEXT_TIME_LIMIT holds a positive number of
+ * seconds, a text function collects characters for that long at most and
+ * returns the text read by then.
+ *
+ * The text of pages first to last (from 1; 0 and 0 for all pages) as 8-bit
  * characters with LF line ends and a terminating zero, or null. Formated gives
  * reading order, the other content order. */
 DOCSIFT_EXPORT char* GetTextContentFormated(const char* path, int32_t first, int32_t last);
 DOCSIFT_EXPORT char* GetTextContent(const char* path, int32_t first, int32_t last);
 
 /* The same text as UTF-16 units with CR LF line ends and an empty line after
- * every page, little-endian when byteOrder is 1 and big-endian otherwise,
- * followed by one zero unit; *length receives the number of text bytes. */
+ * every page, little-endian when byteOrder is 1 and big-endian when it is 0
+ * (null for any other value), followed by one zero unit; *length receives the
+ * number of text bytes. */
 DOCSIFT_EXPORT void* GetUnicodeTextContentFormated(const char* path, int32_t first, int32_t last,
                                                    double* length, int32_t byteOrder);
 DOCSIFT_EXPORT void* GetUnicodeTextContent(const char* path, int32_t first, int32_t last,

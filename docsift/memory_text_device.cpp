@@ -90,9 +90,16 @@ void MemoryTextDevice::endActualText(GfxState* state) {
     actualText_->end(state);
 }
 
+bool MemoryTextDevice::PastDeadline() {
+    pastDeadline_ = pastDeadline_ || std::chrono::steady_clock::now() >= deadline_;
+    return pastDeadline_;
+}
+
 void MemoryTextDevice::drawChar(GfxState* state, double x, double y, double dx, double dy, double,
                                 double, CharCode code, int nBytes, const Unicode* u, int uLen) {
-    actualText_->addChar(state, x, y, dx, dy, code, nBytes, u, uLen);
+    if (!PastDeadline()) {
+        actualText_->addChar(state, x, y, dx, dy, code, nBytes, u, uLen);
+    }
 }
 
 void MemoryTextDevice::endPage() {

@@ -6,6 +6,7 @@
 #include "docsift/wide_text_buffer.h"
 
 #include <OutputDev.h>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,11 @@ class MemoryTextDevice : public OutputDev {
     MemoryTextDevice& operator=(const MemoryTextDevice&) = delete;
 
     bool isOk() { return ready_; }
+
+    // From this moment on characters are no longer collected: the text ends
+    // with what was read by then.
+    void SetDeadline(std::chrono::steady_clock::time_point deadline) { deadline_ = deadline; }
+    bool PastDeadline();
 
     bool upsideDown() override { return true; }
     bool useDrawChar() override { return true; }
@@ -66,6 +72,8 @@ class MemoryTextDevice : public OutputDev {
 
     bool contentOrder_;
     bool ready_ = true;
+    std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
+    bool pastDeadline_ = false;
     TextPage* page_;
     ActualText* actualText_;
     const UnicodeMap* latin1_;

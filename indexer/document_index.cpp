@@ -10,6 +10,7 @@
 #include "platform/integer_text.h"
 #include "platform/vmem.h"
 
+#include <cstdlib>
 #include <unistd.h>
 
 namespace {
@@ -118,8 +119,16 @@ void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& 
 }
 
 void IndexMp3(const std::string& file, const std::string& root, TBaseRecord& record) {
-    if (AnalyseText(Mp3TagToHtml(file), root, record)) {
+    const std::string bytes = ReadTagBytes(file);
+    if (AnalyseText(Mp3TagPage(bytes), root, record)) {
         record.URL = RelativeUrl(root, file);
+        // The page's title and description hold the fields escaped; the link
+        // takes them as they are.
+        TID3Tag tag;
+        if (ParseId3Tag(bytes, tag)) {
+            record.Caption = TagCaption(tag);
+            record.Description = tag.Comment;
+        }
     }
 }
 
@@ -142,6 +151,7 @@ void IndexRtf(const std::string& file, const std::string& root, TBaseRecord& rec
 }
 
 void IndexPdf(const std::string& file, const std::string& root, TBaseRecord& record) {
+    ::setenv("DOCSIFT_TEXT_TIME_LIMIT", std::to_string(AppSettings.PdfTextTimeLimit).c_str(), 1);
     DocInfo info{};
     const bool hasInfo = GetDocInfo(file.c_str(), &info) != 0;
     char* text = GetTextContentFormated(file.c_str(), 0, hasInfo ? info.PageCount : 0);

@@ -332,7 +332,7 @@ void TRating::ReindexWords() {
 }
 
 void TRating::AddWord(const std::string& word, std::int32_t position) {
-    if (Suppressed) {
+    if (Suppressed || word.size() > MaxKeywordLength) {
         return;
     }
     const std::string lower = AnsiLowerCase(word);
@@ -348,6 +348,9 @@ void TRating::AddWord(const std::string& word, std::int32_t position) {
 }
 
 void TRating::AddKeyword(const std::string& keyword) {
+    if (keyword.size() > MaxKeywordLength) {
+        return;
+    }
     const std::string lower = AnsiLowerCase(keyword);
     if (IsStopWord(lower)) {
         return;

@@ -10,6 +10,10 @@
 #include <unordered_map>
 #include <vector>
 
+// Longer words are no keywords: nobody searches for them, and a page of one
+// endless word would make an endless keyword.
+constexpr std::size_t MaxKeywordLength = 64;
+
 struct TTagRating {
     std::string Name;
     std::int32_t Rating = 0;

@@ -49,7 +49,9 @@ void Scan(const std::string& folder, std::int32_t category, bool recurse, bool a
             if (recurse && entry.IsFolder) {
                 Scan(path + PathSeparator, category, recurse, addExisting, observer, walking);
             }
-            if (entry.IsFile && (addExisting || !HasLinkForFile(*Base, path, EngineFileName))) {
+            // A file too large to read is skipped before anything of it is read.
+            if (entry.IsFile && entry.Size <= MaxReadableFileSize &&
+                (addExisting || !HasLinkForFile(*Base, path, EngineFileName))) {
                 IndexOneFile(path, category, observer);
             }
             if (StopRequested) {
@@ -102,11 +104,13 @@ void UpdateLinks(ScanObserver& observer) {
             if (Base->IsDontUpdate(i)) {
                 break;
             }
-            if (FileExists(path)) {
+            // A pipe, a device or a file too large to read is never opened:
+            // its link stays as it is.
+            if (IsReadableFile(path)) {
                 IndexFile(path, EngineFileName, record);
                 record.Category = category;
                 Base->SetLink(i, record);
-            } else {
+            } else if (!FileExists(path)) {
                 observer.PageNotFound(record.URL);
             }
         }

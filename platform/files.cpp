@@ -124,6 +124,12 @@ bool FileExists(const std::string& path) {
     return StatPath(path, info) && !S_ISDIR(info.st_mode);
 }
 
+bool IsReadableFile(const std::string& path) {
+    struct stat info {};
+    return StatPath(path, info) && S_ISREG(info.st_mode) &&
+           static_cast<std::uint64_t>(info.st_size) <= MaxReadableFileSize;
+}
+
 bool FolderExists(const std::string& path) {
     struct stat info {};
     return StatPath(path, info) && S_ISDIR(info.st_mode);

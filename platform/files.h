@@ -49,6 +49,8 @@ class OutputFile {
 };
 
 bool FileExists(const std::string& path);
+// A regular file (not a pipe or device) of at most MaxReadableFileSize bytes.
+bool IsReadableFile(const std::string& path);
 bool FolderExists(const std::string& path);
 // Creates the folder and any missing parents.
 bool CreateFolders(const std::string& path);

@@ -1,3 +1,4 @@
+#include "platform/files.h"
 #include "support/cli_run.h"
 #include "support/scratch_folder.h"
 
@@ -29,7 +30,29 @@ TEST(CliRate, PrintsTheKeywordsBestFirst) {
 TEST(CliRate, AConversionErrorEndsWithItsMessage) {
     ScratchFolder setup;
     setup.Write("tags.xml", "<tags><b rating=\"x\"/></tags>");
-    const CliResult run = RunCli("--setup '" + setup.Path() + "' rate /dev/null", true);
+    const std::string page = setup.Write("empty.html", "");
+    const CliResult run = RunCli("--setup '" + setup.Path() + "' rate '" + page + "'", true);
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Output, "'' is not a valid integer value\n");
+}
+
+TEST(CliRate, APageThatCannotBeReadFails) {
+    for (const std::string page : {"/no/such/page.html", "/dev/null"}) {
+        const CliResult run = RunCli("rate " + page, true);
+        EXPECT_EQ(run.Status, 1) << page;
+        EXPECT_EQ(run.Output, "Cannot open file " + page + "\n");
+        EXPECT_EQ(RunCli("index " + page + " /tmp/svxdb.js").Status, 1) << page;
+    }
+}
+
+TEST(CliEngine, NewRefusesAnExistingFile) {
+    ScratchFolder folder;
+    const std::string engine = folder.Write("svxdb.js", "mine");
+    const CliResult run =
+        RunCli("--setup '" + CliFolder() + "' new '" + engine + "' Standard", true);
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Output, "The file " + engine + " exists already\n");
+    std::string content;
+    ReadWholeFile(engine, content);
+    EXPECT_EQ(content, "mine");
 }

@@ -36,11 +36,11 @@ TEST_F(Mp3PageTest, AnEmptyTagWithAnUnknownGenre) {
               "   </body></html>");
 }
 
-TEST_F(Mp3PageTest, FieldsAreTrimmedAndInsertedAsTheyAre) {
-    EXPECT_EQ(
-        Page(Tag("  Sea Shanty ", "The Crew", "Harbour & Home", "Live <take>", 17)),
-        "<html><head><title>The Crew - Sea Shanty</title><meta name=\"description\" content=\"Live "
-        "<take>\"></head><body>Sea Shanty The Crew Harbour & Home Live <take> Rock</body></html>");
+TEST_F(Mp3PageTest, FieldsAreTrimmedAndInsertedAsText) {
+    EXPECT_EQ(Page(Tag("  Sea Shanty ", "The Crew", "Harbour & Home", "Live \"<take>\"", 17)),
+              "<html><head><title>The Crew - Sea Shanty</title><meta name=\"description\" "
+              "content=\"Live &quot;&lt;take&gt;&quot;\"></head><body>Sea Shanty The Crew Harbour "
+              "&amp; Home Live &quot;&lt;take&gt;&quot; Rock</body></html>");
 }
 
 TEST_F(Mp3PageTest, Genres) {

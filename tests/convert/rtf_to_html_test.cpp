@@ -23,7 +23,7 @@ TEST(RtfToHtml, CharacterFormatting) {
     EXPECT_EQ(RtfBody("{\\rtf1 {\\b a}{\\b b}\\par}", {"optimize"}), "<B>ab</B><BR>");
     EXPECT_EQ(RtfBody("{\\rtf1 \\b\\i\\b0 x}"), "<I>x</I>"); // a change without text writes nothing
     EXPECT_EQ(RtfBody("{\\rtf1 \\fs24 a\\fs20 b}"), "<FONT SIZE=+0>a</FONT><FONT SIZE=-1>b</FONT>");
-    EXPECT_EQ(RtfBody("{\\rtf1 \\caps abc\\'e4\\caps0 \\'e4\\'C4\\'3c}"), "ABC&Auml;&auml;\xC4<");
+    EXPECT_EQ(RtfBody("{\\rtf1 \\caps abc\\'e4\\caps0 \\'e4\\'C4\\'3c}"), "ABC&Auml;&auml;\xC4&lt;");
     EXPECT_EQ(RtfBody("{\\rtf1 \\u8364?}"), "?");
     EXPECT_EQ(RtfBody("{\\rtf1 a\\\nb\\par}"), "ab<BR>"); // a backslash ending a line is nothing
     EXPECT_EQ(RtfBody("{\\rtf1 \\v hidden\\v0 shown \\{\\}\\\\\\_\\~}"), "shown {}\\-&nbsp;");

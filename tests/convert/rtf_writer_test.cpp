@@ -55,7 +55,9 @@ TEST_F(WriterTest, CharactersAndEscapes) {
                   Writer.EmitText("fc", Format) + Writer.EmitText("df", Format) +
                   Writer.EmitText("b7", Format),
               "&auml;&ouml;&uuml;&szlig;&middot;");
-    EXPECT_EQ(Writer.EmitText("3c", Format), "<"); // escapes are not escaped again
+    EXPECT_EQ(Writer.EmitText("3c", Format) + Writer.EmitText("26", Format) +
+                  Writer.EmitText("&&<1>", Format) + Writer.EmitText("&dblquote;", Format),
+              "&lt;&amp;&lt;1&gt;&quot;"); // markup in escapes and labels is text
     EXPECT_THROW(Writer.EmitText("zz", Format), ConversionError);
     EXPECT_EQ(Writer.EmitText("&tab;", Format), "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;");
     EXPECT_EQ(Writer.EmitText("&&1. ", Format), "1. ");

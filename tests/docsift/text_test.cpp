@@ -2,7 +2,9 @@
 #include "support/pdf_writer.h"
 #include "support/scratch_folder.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -150,4 +152,37 @@ TEST_F(TextTest, TwoColumnsReadColumnByColumn) {
     EXPECT_LT(reading.find("left5"), reading.find("right0"));
     const std::string content = ContentText(path);
     EXPECT_LT(content.find("right5"), content.find("left0"));
+}
+
+TEST_F(TextTest, HostileInputsAreBounded) {
+    const std::string page = Pages({U"A"});
+    for (const int byteOrder : {-11, 2, 2147483647}) {
+        double length = -1;
+        EXPECT_EQ(Library.GetUnicodeTextContent(page.c_str(), 0, 0, &length, byteOrder), nullptr)
+            << byteOrder;
+        EXPECT_EQ(Library.GetUnicodeTextContentFormated(page.c_str(), 0, 0, &length, byteOrder),
+                  nullptr)
+            << byteOrder;
+    }
+    EXPECT_EQ(Text(page, -2147483647 - 1, 2147483647), "A\n");
+
+    // A pipe is never opened: the call does not wait for a writer.
+    const std::string pipe = Folder.Path() + "pipe.pdf";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    DocInfo info{};
+    EXPECT_EQ(Library.GetDocInfo(pipe.c_str(), &info), 0);
+    EXPECT_EQ(Text(pipe), "<null>");
+
+    // Words drawn again and again at one spot cost the engine time that grows
+    // with their square; the time limit ends the text.
+    PdfDocument bomb;
+    bomb.Pages.emplace_back();
+    for (int i = 0; i < 40000; ++i) {
+        bomb.Pages[0].Texts.push_back({100, 100, 12, U"x y"});
+    }
+    const std::string slow = Write(bomb);
+    const ScopedEnvironment limit("DOCSIFT_TEXT_TIME_LIMIT", "1");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_NE(Text(slow), "<null>");
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 2.5);
 }
