@@ -171,8 +171,7 @@ BlockRange FindBlock(TFileBuffer& buffer) {
 
 // Finds an array head: inside the database block first, anywhere in the file
 // when the block does not hold it.
-bool FindHead(TFileBuffer& buffer, const std::string& head) {
-    const BlockRange block = FindBlock(buffer);
+bool FindHead(TFileBuffer& buffer, const BlockRange& block, const std::string& head) {
     std::int32_t position = block.Start;
     if (block.End >= 0 && FindText(buffer, head, position) &&
         position - static_cast<std::int64_t>(head.size()) < block.End) {
@@ -185,8 +184,9 @@ bool FindHead(TFileBuffer& buffer, const std::string& head) {
 // Reads the elements of an array, handing each to read with its index, until
 // an element is not followed by a comma. An array of one empty element, the
 // form an empty list is written in, has no elements.
-template <typename Reader> void ReadArray(TFileBuffer& buffer, const char* head, Reader read) {
-    if (!FindHead(buffer, head)) {
+template <typename Reader>
+void ReadArray(TFileBuffer& buffer, const BlockRange& block, const char* head, Reader read) {
+    if (!FindHead(buffer, block, head)) {
         return;
     }
     for (std::size_t index = 0;; ++index) {
@@ -298,7 +298,8 @@ void TCat::LoadFromFile(const std::string& path) {
 }
 
 void TCat::LoadFromBuffer(TFileBuffer& engine) {
-    ReadArray(engine, "var cg=new Array(", [this](std::size_t, std::string&& name) { Add(name); });
+    ReadArray(engine, FindBlock(engine), "var cg=new Array(",
+              [this](std::size_t, std::string&& name) { Add(name); });
 }
 
 std::vector<TBadCategory> TBase::LoadFromFile(const std::string& path) {
@@ -309,7 +310,8 @@ std::vector<TBadCategory> TBase::LoadFromFile(const std::string& path) {
 std::vector<TBadCategory> TBase::LoadFromBuffer(TFileBuffer& engine) {
     const std::size_t first = links_.size();
     std::vector<TBadCategory> problems;
-    ReadArray(engine, "var ln=new Array(", [&](std::size_t, std::string&& element) {
+    const BlockRange block = FindBlock(engine);
+    ReadArray(engine, block, "var ln=new Array(", [&](std::size_t, std::string&& element) {
         links_.emplace_back();
         const std::string text = element.substr(0, element.find('+'));
         if (!ReadLinkElement(std::move(element), links_.back())) {
@@ -318,12 +320,12 @@ std::vector<TBadCategory> TBase::LoadFromBuffer(TFileBuffer& engine) {
     });
     // ds and kw elements beyond the links that ln added are ignored.
     const std::size_t added = links_.size() - first;
-    ReadArray(engine, "var ds=new Array(", [&](std::size_t j, std::string&& description) {
+    ReadArray(engine, block, "var ds=new Array(", [&](std::size_t j, std::string&& description) {
         if (j < added) {
             links_[first + j].Description = std::move(description);
         }
     });
-    ReadArray(engine, "var kw=new Array(", [&](std::size_t j, std::string&& keywords) {
+    ReadArray(engine, block, "var kw=new Array(", [&](std::size_t j, std::string&& keywords) {
         if (j < added) {
             ReadKeywordElement(keywords, links_[first + j].Keywords);
         }
