@@ -283,6 +283,11 @@ bool TBase::WriteToFile(OutputFile& file) const {
             }
             AppendEscapedJs(line, keywords[k]);
         }
+        // The reader drops what follows a final "+", so an empty last keyword
+        // needs a "+" of its own to come back.
+        if (!keywords.empty() && keywords.back().empty()) {
+            line += '+';
+        }
     };
     return file.Write("//DatabaseBegin") && file.Write(LineEnd) &&
            WriteArray(file, "var ln=new Array(", links_.size(), linkContent) &&

@@ -257,8 +257,8 @@ TEST_F(SaveEngineTest, TheDatabaseHoldsAnyTextAndReadsItBack) {
     Cat->Add("");
     Cat->Add("After an empty name");
     Base->Add(MakeLink(1, "JavaScript arrays: var cg=new Array('Casino','Pills'", "c++/a+b.html",
-                       "ends with //DatabaseEnd and //databaseend", {"VAR LN=NEW ARRAY("}));
-    Base->Add(MakeLink(0, "C++ tips", "tips.html", "<\n/script> <\r\n/SCRIPT> <!-- <ScRiPt", {}));
+                       "ends with //DatabaseEnd and //databaseend", {"VAR LN=NEW ARRAY(", ""}));
+    Base->Add(MakeLink(0, "C++ tips", "tips.html", "<\n/script> <\r\n/SCRIPT> <!-- <ScRiPt", {""}));
     ASSERT_TRUE(SaveEngine(Person));
     const std::string saved = Content(EngineFileName);
     const std::size_t blockStart = saved.find("//DatabaseBegin");
@@ -279,7 +279,7 @@ TEST_F(SaveEngineTest, TheDatabaseHoldsAnyTextAndReadsItBack) {
     ASSERT_EQ(Base->Count(), 2);
     EXPECT_EQ(Base->GetLink(0), written[0]);
     EXPECT_EQ(Base->GetLink(1),
-              MakeLink(0, "C++ tips", "tips.html", "</script> < /SCRIPT> <!-- <ScRiPt", {}));
+              MakeLink(0, "C++ tips", "tips.html", "</script> < /SCRIPT> <!-- <ScRiPt", {""}));
     SaveEngine(Person);
     EXPECT_EQ(Content(EngineFileName), saved);
 }
