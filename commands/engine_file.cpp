@@ -9,6 +9,7 @@
 #include "readers/file_buffer.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 const char* const CannotSaveMessage = "Cannot rename file. Saving was not completed.";
@@ -19,6 +20,9 @@ namespace {
 
 const char* const TemplateEnginePage = "svx.html";
 const char* const OwnTemplateEnginePage = "qzv.html";
+// The search page a template may carry, and the engine name it includes.
+const char* const SearchPage = "search.html";
+const char* const SearchPageEngine = "svxdb.js";
 
 void ShowError(Ui& ui, const std::string& text) {
     ui.ShowMessage(text, "Error", MessageIcon::Error);
@@ -98,6 +102,45 @@ std::string SaveFailure(FileReplacement::Status status, const std::string& path)
     }
 }
 
+// A file name as a relative URL in a src attribute: bytes that the URL or the
+// attribute would read otherwise are written as %XX.
+std::string AsSourceUrl(const std::string& name) {
+    static const char* const Hex = "0123456789ABCDEF";
+    std::string url;
+    for (const char c : name) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte <= 0x20 || byte >= 0x7F || std::strchr("\"%#?<>&'\\", c) != nullptr) {
+            url += '%';
+            url += Hex[byte >> 4];
+            url += Hex[byte & 15];
+        } else {
+            url += c;
+        }
+    }
+    return url;
+}
+
+// Makes the template's search page, copied beside a new engine of another
+// name, include that engine. A page of the person's own is left alone.
+void PointSearchPageAtEngine(const std::string& templateFolder, const std::string& enginePath) {
+    const std::string folder = FolderOf(enginePath);
+    const std::string name = enginePath.substr(folder.size());
+    std::string shipped;
+    std::string copied;
+    if (name == SearchPageEngine || name == SearchPage ||
+        !ReadWholeFile(templateFolder + SearchPage, shipped) ||
+        !ReadWholeFile(folder + SearchPage, copied) || copied != shipped) {
+        return;
+    }
+    const std::string from = std::string("src=\"") + SearchPageEngine + "\"";
+    const std::string to = "src=\"" + AsSourceUrl(name) + "\"";
+    for (std::size_t at = copied.find(from); at != std::string::npos;
+         at = copied.find(from, at + to.size())) {
+        copied.replace(at, from.size(), to);
+    }
+    WriteWholeFile(folder + SearchPage, copied);
+}
+
 } // namespace
 
 std::string FolderOf(const std::string& path) {
@@ -113,8 +156,10 @@ bool OpenEngine(const std::string& path, Ui& ui) {
 
 void NewEngineFromTemplate(const std::string& newPath, const std::string& templateName, Ui& ui) {
     const std::string folder = FolderOf(newPath);
-    CopyTemplateTree(AppSettings.TemplatesPath + templateName + PathSeparator, folder, ui);
+    const std::string templateFolder = AppSettings.TemplatesPath + templateName + PathSeparator;
+    CopyTemplateTree(templateFolder, folder, ui);
     RenameFile(folder + TemplateEnginePage, newPath);
+    PointSearchPageAtEngine(templateFolder, newPath);
     const std::vector<TBadCategory> problems = LoadLists(newPath);
     ui.RefreshView();
     ReportBadCategories(problems, ui);

@@ -8,49 +8,81 @@
 
   var STYLE =
     ".svx{font:16px/1.45 system-ui,-apple-system,'Segoe UI',Roboto,sans-serif;color:#1d2330;max-width:46rem}" +
+    ".svx-label{display:block;margin:0 0 .3rem;font-weight:600}" +
     ".svx-bar{display:flex;flex-wrap:wrap;gap:.5rem;margin:0 0 .75rem}" +
-    ".svx-query{flex:1 1 16rem;min-width:0;font:inherit;padding:.6rem .8rem;border:2px solid #8c96aa;border-radius:.5rem}" +
+    ".svx-query{flex:1 1 16rem;min-width:0;font:inherit;padding:.6rem .8rem;border:2px solid #6b7487;border-radius:.5rem;background:#fff;color:inherit}" +
     ".svx-query:focus,.svx-category:focus,.svx a:focus,.svx-more:focus{outline:3px solid #2f6fde;outline-offset:1px}" +
-    ".svx-category{flex:0 1 auto;max-width:100%;font:inherit;padding:.55rem;border:2px solid #8c96aa;border-radius:.5rem;background:#fff}" +
+    ".svx-category{flex:0 1 auto;max-width:100%;font:inherit;padding:.55rem;border:2px solid #6b7487;border-radius:.5rem;background:#fff;color:inherit}" +
     ".svx-count{margin:.25rem 0 .75rem;color:#4a5366}" +
     ".svx-results{list-style:none;margin:0;padding:0}" +
-    ".svx-result{padding:.6rem 0;border-top:1px solid #dde1ea}" +
+    ".svx-result{padding:.6rem .5rem;margin:0 -.5rem;border-top:1px solid #dde1ea}" +
+    ".svx-result[aria-selected=true]{background:#eef3fd;box-shadow:inset 4px 0 #2f6fde}" +
     ".svx-result a{font-size:1.1rem;color:#1f57c3;text-decoration:none;overflow-wrap:anywhere}" +
     ".svx-result a:hover{text-decoration:underline}" +
+    ".svx-folder{margin-left:.5rem;font-size:.85rem;color:#5d667a;overflow-wrap:anywhere}" +
     ".svx-desc{margin:.2rem 0;overflow-wrap:anywhere}" +
     ".svx-meta{font-size:.85rem;color:#5d667a;overflow-wrap:anywhere}" +
     ".svx-tag{display:inline-block;margin-right:.5rem;padding:0 .4rem;border-radius:.3rem;background:#e8edf7;color:#34405a}" +
+    ".svx-type{display:inline-block;margin-right:.5rem;padding:0 .35rem;border:1px solid #6b7487;border-radius:.3rem;color:#34405a;font-size:.75rem;font-weight:600}" +
     ".svx mark{background:#ffe58a;color:inherit;padding:0 .05em}" +
-    ".svx-more{font:inherit;margin:.75rem 0;padding:.45rem .9rem;border:1px solid #8c96aa;border-radius:.5rem;background:#f4f6fa;cursor:pointer}";
+    ".svx-more{font:inherit;margin:.75rem 0;padding:.45rem .9rem;border:1px solid #6b7487;border-radius:.5rem;background:#f4f6fa;color:inherit;cursor:pointer}";
 
   var PAGE_SIZE = 50;
-  var SAFE_SCHEME = /^(https?|ftp|mailto|file):/i;
+  // The schemes a result may link to; an address without a scheme is relative.
+  var LINK_SCHEMES = /^(https?|ftp|mailto)$/i;
+  var DOCUMENT_TYPES = { pdf: "PDF", rtf: "RTF", mp3: "MP3", txt: "Text", asc: "Text", m3u: "Playlist" };
 
   // Folds letter case and accents, keeping one character for each, so that
   // positions in the folded text are positions in the original.
-  var foldCache = {};
-  function fold(text) {
-    var out = "";
-    for (var i = 0; i < text.length; i++) {
-      var c = text.charAt(i);
-      var code = text.charCodeAt(i);
-      if (code < 128) {
-        out += code >= 65 && code <= 90 ? String.fromCharCode(code + 32) : c;
-      } else {
-        var folded = foldCache[c];
-        if (folded === undefined) {
-          folded = c.normalize("NFD").charAt(0).toLowerCase();
-          foldCache[c] = folded = folded.length === 1 ? folded : c;
-        }
-        out += folded;
+  var foldCache = Object.create(null);
+  function foldChar(c) {
+    var folded = foldCache[c];
+    if (folded === undefined) {
+      folded = c.normalize("NFD").replace(/[\u0300-\u036f]/g, "").toLowerCase();
+      if (folded.length !== 1) {
+        // A syllable or a letter whose lower case is longer stays one character.
+        folded = c.toLowerCase();
+        folded = folded.length === 1 ? folded : c;
       }
+      foldCache[c] = folded;
     }
-    return out;
+    return folded;
+  }
+  function fold(text) {
+    var lower = text.toLowerCase();
+    if (!/[^\x00-\x7f]/.test(lower)) {
+      return lower;
+    }
+    // Where lower case changed the length, each character is folded alone.
+    return lower.length === text.length ? lower.replace(/[^\x00-\x7f]/g, foldChar) : text.replace(/[A-Z\u0080-\uffff]/g, foldChar);
   }
 
   var WORD = /[^\s!-\/:-@\[-`{-~\u00a0-\u00bf\u2000-\u206f]+/g;
+  var SEPARATOR = /[\s!-\/:-@\[-`{-~\u00a0-\u00bf\u2000-\u206f]/;
   function words(folded) {
     return folded.match(WORD) || [];
+  }
+  // Whether a word starts at position at of text.
+  function wordStart(text, at) {
+    return at === 0 || SEPARATOR.test(text.charAt(at - 1));
+  }
+
+  // Character references decoded as the browser decodes them in text; only the
+  // reference itself reaches the parser, so no markup can come of it.
+  var ENTITY = /&(?:#[0-9]{1,7}|#[xX][0-9a-fA-F]{1,6}|[A-Za-z][A-Za-z0-9]{1,31});/g;
+  var entityCache = Object.create(null);
+  var entityDecoder = null;
+  function decodeEntity(reference) {
+    var text = entityCache[reference];
+    if (text === undefined) {
+      entityDecoder = entityDecoder || document.createElement("textarea");
+      entityDecoder.innerHTML = reference;
+      text = entityCache[reference] = entityDecoder.value;
+    }
+    return text;
+  }
+  function decodeEntities(text) {
+    return text.indexOf("&") < 0 ? text : text.replace(ENTITY, decodeEntity);
   }
 
   function field(name, index) {
@@ -71,61 +103,76 @@
     return names;
   }
 
-  function readLinks() {
-    var links = [];
-    var count = (window.ln || []).length;
-    for (var i = 0; i < count; i++) {
-      var element = field("ln", i);
-      // Category up to the first "+", caption up to the last; the URL writes
-      // its own "+" as %2B.
-      var first = element.indexOf("+");
-      var last = element.lastIndexOf("+");
-      var caption = first < 0 ? "" : last === first ? element.slice(first + 1) : element.slice(first + 1, last);
-      var url = last === first ? "" : element.slice(last + 1).split("%2B").join("+");
-      if (!caption && !url) {
-        continue;
-      }
-      var description = field("ds", i);
-      var keywordText = field("kw", i);
-      var keywords = keywordText ? keywordText.split("+") : [];
-      var shown = [];
-      var folded = [];
-      for (var k = 0; k < keywords.length; k++) {
-        if (keywords[k] && keywords[k] !== "dont_update") {
-          shown.push(keywords[k]);
-          folded.push(fold(keywords[k]));
-        }
-      }
-      var foldedCaption = fold(caption);
-      var foldedDescription = fold(description);
-      links.push({
-        order: links.length,
-        category: parseInt(element, 10),
-        caption: caption,
-        url: url,
-        description: description,
-        keywords: shown,
-        foldedCaption: foldedCaption,
-        foldedDescription: foldedDescription,
-        foldedKeywords: folded,
-        keywordWords: words(folded.join(" ")),
-        captionWords: words(foldedCaption),
-        descriptionWords: words(foldedDescription),
-        urlWords: words(fold(url))
-      });
-    }
-    return links;
+  // The number of links in ln; one empty element is how no links are written.
+  function linkCount() {
+    var list = window.ln || [];
+    return list.length === 1 && list[0] === "" ? 0 : list.length;
   }
 
-  // Points for the best match of term among words: a whole word, or its start.
-  function wordScore(list, term, whole, prefix) {
-    var best = 0;
-    for (var i = 0; i < list.length && best < whole; i++) {
-      if (list[i] === term) {
-        best = whole;
-      } else if (prefix > best && list[i].lastIndexOf(term, 0) === 0) {
-        best = prefix;
+  // The link of ln element i, or null for an element without caption and URL.
+  // Its texts are prepared with it.
+  function readLink(i) {
+    var element = field("ln", i);
+    // Category up to the first "+", caption up to the last; the URL writes
+    // its own "+" as %2B.
+    var first = element.indexOf("+");
+    var last = element.lastIndexOf("+");
+    var caption = first < 0 ? "" : last === first ? element.slice(first + 1) : element.slice(first + 1, last);
+    var url = last === first ? "" : element.slice(last + 1).split("%2B").join("+");
+    return caption || url ? { order: i, category: parseInt(element, 10), caption: caption, url: url } : null;
+  }
+
+  // The links, read from ln on first use and then kept.
+  function Links() {
+    this.count = linkCount();
+    this.read = 0;
+    this.list = [];
+  }
+  // Reads links up to ln element end (at most count) and prepares them.
+  Links.prototype.readUpTo = function (end) {
+    for (; this.read < end; this.read++) {
+      var link = readLink(this.read);
+      if (link) {
+        prepare(link);
+        this.list.push(link);
       }
+    }
+  };
+  Links.prototype.all = function () {
+    this.readUpTo(this.count);
+    return this.list;
+  };
+
+  // Decoded texts for display and folded ones for matching; keywords as
+  // "+one+two+" so that a whole keyword is found as "+term+", without the
+  // marker keyword of links the update leaves alone.
+  function prepare(link) {
+    link.caption = decodeEntities(link.caption);
+    link.description = decodeEntities(field("ds", link.order));
+    var keywords = "+" + field("kw", link.order) + "+";
+    if (keywords.indexOf("dont_update") >= 0) {
+      keywords = keywords.replace(/\+dont_update(?=\+)/g, "");
+    }
+    link.foldedKeywords = fold(keywords);
+    link.foldedCaption = fold(link.caption);
+    link.foldedDescription = fold(link.description);
+    link.foldedUrl = fold(link.url);
+  }
+
+  // Points for the best match of term in text: a whole word, the start of a
+  // word, or (inside points) somewhere inside one.
+  function matchScore(text, term, whole, start, inside) {
+    var best = 0;
+    for (var at = text.indexOf(term); at >= 0; at = text.indexOf(term, at + 1)) {
+      if (!wordStart(text, at)) {
+        best = Math.max(best, inside);
+        continue;
+      }
+      var end = at + term.length;
+      if (end === text.length || SEPARATOR.test(text.charAt(end))) {
+        return whole;
+      }
+      best = start;
     }
     return best;
   }
@@ -136,17 +183,10 @@
     var total = 0;
     for (var t = 0; t < terms.length; t++) {
       var term = terms[t];
-      var score = 0;
-      if (link.foldedKeywords.indexOf(term) >= 0) {
-        score += 12;
-      } else {
-        score += wordScore(link.keywordWords, term, 10, 6);
-      }
-      var caption = wordScore(link.captionWords, term, 8, 5);
-      score += caption || (link.foldedCaption.indexOf(term) >= 0 ? 3 : 0);
-      score += wordScore(link.urlWords, term, 3, 2);
-      var description = wordScore(link.descriptionWords, term, 2, 1.5);
-      score += description || (link.foldedDescription.indexOf(term) >= 0 ? 1 : 0);
+      var score = link.foldedKeywords.indexOf("+" + term + "+") >= 0 ? 12 : matchScore(link.foldedKeywords, term, 10, 6, 0);
+      score += matchScore(link.foldedCaption, term, 8, 5, 3);
+      score += matchScore(link.foldedUrl, term, 3, 2, 0);
+      score += matchScore(link.foldedDescription, term, 2, 1.5, 1);
       if (score === 0) {
         return 0;
       }
@@ -157,9 +197,10 @@
 
   function search(links, query, category) {
     var terms = words(fold(query));
+    var list = links.all();
     var results = [];
-    for (var i = 0; i < links.length; i++) {
-      var link = links[i];
+    for (var i = 0; i < list.length; i++) {
+      var link = list[i];
       if (category >= 0 && link.category !== category) {
         continue;
       }
@@ -174,12 +215,29 @@
     return { terms: terms, results: results };
   }
 
-  // Appends text to parent with every occurrence of a term in a <mark>.
+  // Reads the links in small steps while the browser has nothing else to do.
+  function readWhenIdle(links) {
+    if (!window.requestIdleCallback) {
+      return;
+    }
+    window.requestIdleCallback(function step(deadline) {
+      while (links.read < links.count && deadline.timeRemaining() > 1) {
+        links.readUpTo(Math.min(links.read + 100, links.count));
+      }
+      if (links.read < links.count) {
+        window.requestIdleCallback(step);
+      }
+    });
+  }
+
+  // Appends text to parent with every match of a term at a word's start in a <mark>.
   function appendMarked(parent, text, folded, terms) {
     var marks = [];
     for (var t = 0; t < terms.length; t++) {
-      for (var at = folded.indexOf(terms[t]); at >= 0 && terms[t]; at = folded.indexOf(terms[t], at + 1)) {
-        marks.push([at, at + terms[t].length]);
+      for (var at = folded.indexOf(terms[t]); at >= 0; at = folded.indexOf(terms[t], at + 1)) {
+        if (wordStart(folded, at)) {
+          marks.push([at, at + terms[t].length]);
+        }
       }
     }
     marks.sort(function (a, b) {
@@ -200,11 +258,14 @@
     parent.appendChild(document.createTextNode(text.slice(position)));
   }
 
-  // The link's address seen from the engine's folder; addresses with other
-  // schemes (javascript: and the like) are not followed.
+  // The link's address seen from the engine's folder, or null when it is not
+  // to be followed. The address is cleaned as the browser's URL parser cleans
+  // it (controls and spaces at its ends, tabs and line breaks anywhere) before
+  // its scheme is looked at, so no spelling of javascript: slips through.
   function address(url) {
-    var path = url.replace(/\\/g, "/");
-    if (/^[a-z][a-z0-9+.\-]*:/i.test(path) && !SAFE_SCHEME.test(path)) {
+    var path = url.replace(/^[\x00-\x20]+|[\x00-\x20]+$/g, "").replace(/[\t\n\r]/g, "").replace(/\\/g, "/");
+    var scheme = /^([a-z][a-z0-9+.\-]*):/i.exec(path);
+    if (scheme && !LINK_SCHEMES.test(scheme[1])) {
       return null;
     }
     try {
@@ -212,6 +273,26 @@
     } catch (error) {
       return null;
     }
+  }
+
+  function readable(text) {
+    try {
+      return decodeURIComponent(text);
+    } catch (error) {
+      return text;
+    }
+  }
+
+  // A caption-less result's title: its file name, and the folder it lies in.
+  function fileTitle(url) {
+    var path = url.replace(/\\/g, "/").replace(/[?#].*$/, "");
+    var slash = path.lastIndexOf("/", path.length - 2);
+    return { name: readable(path.slice(slash + 1)) || url, folder: readable(path.slice(0, slash + 1)) };
+  }
+
+  function documentType(url) {
+    var extension = /\.([a-z0-9]+)$/i.exec(url.replace(/[?#].*$/, ""));
+    return (extension && DOCUMENT_TYPES[extension[1].toLowerCase()]) || "";
   }
 
   function element(tag, className, text) {
@@ -225,22 +306,31 @@
     return node;
   }
 
+  var widgets = 0;
+
   function start(container) {
     var style = element("style");
     style.textContent = STYLE;
     document.head.appendChild(style);
 
-    var links = readLinks();
+    var links = new Links();
     var names = categoryNames();
+    var id = "svx-" + ++widgets;
 
     container.classList.add("svx");
+    var label = element("label", "svx-label", "Search " + links.count + (links.count === 1 ? " page" : " pages"));
+    label.htmlFor = id + "-query";
     var bar = element("form", "svx-bar");
     bar.setAttribute("role", "search");
     var query = element("input", "svx-query");
+    query.id = id + "-query";
     query.type = "search";
-    query.placeholder = "Search " + links.length + (links.length === 1 ? " page" : " pages");
-    query.setAttribute("aria-label", "Search");
+    query.placeholder = "Words to look for";
     query.autocomplete = "off";
+    query.setAttribute("role", "combobox");
+    query.setAttribute("aria-autocomplete", "list");
+    query.setAttribute("aria-expanded", "false");
+    query.setAttribute("aria-controls", id + "-results");
     bar.appendChild(query);
     var category = element("select", "svx-category");
     category.setAttribute("aria-label", "Category");
@@ -254,9 +344,13 @@
     var count = element("p", "svx-count");
     count.setAttribute("aria-live", "polite");
     var list = element("ol", "svx-results");
+    list.id = id + "-results";
+    list.setAttribute("role", "listbox");
+    list.setAttribute("aria-label", "Results");
     var more = element("button", "svx-more", "Show more results");
     more.type = "button";
     more.hidden = true;
+    container.appendChild(label);
     container.appendChild(bar);
     container.appendChild(count);
     container.appendChild(list);
@@ -264,27 +358,46 @@
 
     var found = { terms: [], results: [] };
     var shown = 0;
+    var active = -1;
 
-    function renderResult(entry) {
+    function renderResult(entry, position) {
       var link = entry.link;
       var item = element("li", "svx-result");
+      item.id = id + "-result-" + position;
+      item.setAttribute("role", "option");
+      item.setAttribute("aria-selected", "false");
       var href = address(link.url);
       var title = element(href ? "a" : "span");
       if (href) {
         title.href = href;
+        title.tabIndex = -1;
       }
-      appendMarked(title, link.caption || link.url, link.caption ? link.foldedCaption : fold(link.url), found.terms);
+      var file = link.caption ? null : fileTitle(link.url);
+      if (file) {
+        appendMarked(title, file.name, fold(file.name), found.terms);
+      } else {
+        appendMarked(title, link.caption, link.foldedCaption, found.terms);
+      }
       item.appendChild(title);
+      if (file && file.folder) {
+        item.appendChild(element("span", "svx-folder", file.folder));
+      }
       if (link.description) {
         var description = element("p", "svx-desc");
         appendMarked(description, link.description, link.foldedDescription, found.terms);
         item.appendChild(description);
       }
       var meta = element("div", "svx-meta");
+      var type = documentType(link.url);
+      if (type) {
+        meta.appendChild(element("span", "svx-type", type));
+      }
       if (link.category >= 0 && link.category < names.length) {
         meta.appendChild(element("span", "svx-tag", names[link.category]));
       }
-      meta.appendChild(document.createTextNode(link.url));
+      if (!file) {
+        meta.appendChild(document.createTextNode(link.url));
+      }
       item.appendChild(meta);
       return item;
     }
@@ -293,10 +406,44 @@
       var end = Math.min(shown + PAGE_SIZE, found.results.length);
       var fragment = document.createDocumentFragment();
       for (; shown < end; shown++) {
-        fragment.appendChild(renderResult(found.results[shown]));
+        fragment.appendChild(renderResult(found.results[shown], shown));
       }
       list.appendChild(fragment);
       more.hidden = shown >= found.results.length;
+      query.setAttribute("aria-expanded", shown > 0 ? "true" : "false");
+    }
+
+    // Marks result at (or none, for -1) as the current one; the focus stays in the box.
+    function select(at) {
+      var items = list.children;
+      if (active >= 0 && active < items.length) {
+        items[active].setAttribute("aria-selected", "false");
+      }
+      active = at;
+      if (at < 0) {
+        query.removeAttribute("aria-activedescendant");
+        return;
+      }
+      items[at].setAttribute("aria-selected", "true");
+      query.setAttribute("aria-activedescendant", items[at].id);
+      items[at].scrollIntoView({ block: "nearest" });
+    }
+
+    // The query in the address, so that Back and a shared link show these results.
+    function remember(text) {
+      try {
+        var location = new URL(window.location.href);
+        if (text) {
+          location.searchParams.set("q", text);
+        } else {
+          location.searchParams.delete("q");
+        }
+        if (location.href !== window.location.href) {
+          window.history.replaceState(window.history.state, "", location.href);
+        }
+      } catch (error) {
+        // Some pages (sandboxed frames, some file: pages) may not change their address.
+      }
     }
 
     function run() {
@@ -305,6 +452,7 @@
       found = search(links, text, chosen);
       container.setAttribute("data-query", text);
       shown = 0;
+      select(-1);
       list.textContent = "";
       var total = found.results.length;
       if (!found.terms.length && chosen < 0) {
@@ -315,6 +463,7 @@
         count.textContent = total + (total === 1 ? " result" : " results");
       }
       showMore();
+      remember(text.trim());
     }
 
     var pending = false;
@@ -328,44 +477,33 @@
       }
     }
 
-    function resultLinks() {
-      return list.querySelectorAll("a");
-    }
-
     query.addEventListener("input", schedule);
     category.addEventListener("change", run);
     more.addEventListener("click", showMore);
     bar.addEventListener("submit", function (event) {
       event.preventDefault();
-      run();
-      var first = resultLinks()[0];
-      if (first) {
-        window.location.href = first.href;
-      }
-    });
-    query.addEventListener("keydown", function (event) {
-      if (event.key === "ArrowDown" && resultLinks().length) {
-        event.preventDefault();
-        resultLinks()[0].focus();
-      } else if (event.key === "Escape") {
-        query.value = "";
+      var chosen = active >= 0 ? list.children[active].querySelector("a") : null;
+      if (chosen) {
+        window.location.href = chosen.href;
+      } else if (active < 0) {
         run();
       }
     });
-    list.addEventListener("keydown", function (event) {
-      var anchors = Array.prototype.slice.call(resultLinks());
-      var at = anchors.indexOf(document.activeElement);
-      if (at < 0) {
-        return;
-      }
-      if (event.key === "ArrowDown" && at + 1 < anchors.length) {
+    query.addEventListener("keydown", function (event) {
+      var items = list.children.length;
+      if (event.key === "ArrowDown" && items) {
         event.preventDefault();
-        anchors[at + 1].focus();
-      } else if (event.key === "ArrowUp") {
+        select(Math.min(active + 1, items - 1));
+      } else if (event.key === "ArrowUp" && active >= 0) {
         event.preventDefault();
-        (at > 0 ? anchors[at - 1] : query).focus();
+        select(active - 1);
       } else if (event.key === "Escape") {
-        query.focus();
+        if (active >= 0) {
+          select(-1);
+        } else {
+          query.value = "";
+          run();
+        }
       }
     });
     document.addEventListener("keydown", function (event) {
@@ -378,9 +516,11 @@
     var initial = new URLSearchParams(window.location.search).get("q");
     if (initial) {
       query.value = initial;
+      run();
     }
-    run();
-    query.focus();
+    if (container.hasAttribute("data-autofocus")) {
+      query.focus({ preventScroll: true });
+    }
 
     window.Sitevane = {
       search: function (text, chosenCategory) {
@@ -390,6 +530,7 @@
         });
       }
     };
+    readWhenIdle(links);
   }
 
   function begin() {

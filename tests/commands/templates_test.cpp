@@ -41,6 +41,21 @@ TEST_F(TemplatesTest, NewEngineCopiesTheTemplateAndLoadsIt) {
     EXPECT_TRUE(Person.Questions.empty());
 }
 
+TEST_F(TemplatesTest, TheSearchPageIncludesTheNewEngineByItsName) {
+    const std::string page = "<script src=\"svxdb.js\" charset=\"windows-1252\"></script>";
+    Folder.Write("setup/Templates/Standard/search.html", page);
+    CreateFolders(Folder.Path() + "site/");
+    NewEngineFromTemplate(Folder.Path() + "site/my \"find\"#1.html", "Standard", Person);
+    EXPECT_EQ(Content(Folder.Path() + "site/search.html"),
+              "<script src=\"my%20%22find%22%231.html\" charset=\"windows-1252\"></script>");
+    // A search page of the person's own, kept when asked, is not touched.
+    Folder.Write("own/search.html", "<script src=\"svxdb.js\"></script> mine");
+    Person.Answers = {Answer::No};
+    NewEngineFromTemplate(Folder.Path() + "own/find.html", "Standard", Person);
+    EXPECT_EQ(Content(Folder.Path() + "own/search.html"),
+              "<script src=\"svxdb.js\"></script> mine");
+}
+
 TEST_F(TemplatesTest, CopyAsksBeforeReplacingAFile) {
     const std::string site = Folder.Path() + "site/";
     const std::string source = Folder.Path() + "setup/Templates/Standard/";
