@@ -14,7 +14,7 @@
     ".svx-query:focus,.svx-category:focus,.svx a:focus,.svx-more:focus{outline:3px solid #2f6fde;outline-offset:1px}" +
     ".svx-category{flex:0 1 auto;max-width:100%;font:inherit;padding:.55rem;border:2px solid #6b7487;border-radius:.5rem;background:#fff;color:inherit}" +
     ".svx-count{margin:.25rem 0 .75rem;color:#4a5366}" +
-    ".svx-results{list-style:none;margin:0;padding:0}" +
+    ".svx-results{margin:0;padding:0}" +
     ".svx-result{padding:.6rem .5rem;margin:0 -.5rem;border-top:1px solid #dde1ea}" +
     ".svx-result[aria-selected=true]{background:#eef3fd;box-shadow:inset 4px 0 #2f6fde}" +
     ".svx-result a{font-size:1.1rem;color:#1f57c3;text-decoration:none;overflow-wrap:anywhere}" +
@@ -329,6 +329,7 @@
     query.autocomplete = "off";
     query.setAttribute("role", "combobox");
     query.setAttribute("aria-autocomplete", "list");
+    query.setAttribute("aria-haspopup", "grid");
     query.setAttribute("aria-expanded", "false");
     query.setAttribute("aria-controls", id + "-results");
     bar.appendChild(query);
@@ -343,9 +344,10 @@
     }
     var count = element("p", "svx-count");
     count.setAttribute("aria-live", "polite");
-    var list = element("ol", "svx-results");
+    var list = element("div", "svx-results");
     list.id = id + "-results";
-    list.setAttribute("role", "listbox");
+    // A grid rather than a listbox, so that each result stays a real link.
+    list.setAttribute("role", "grid");
     list.setAttribute("aria-label", "Results");
     var more = element("button", "svx-more", "Show more results");
     more.type = "button";
@@ -362,12 +364,15 @@
 
     function renderResult(entry, position) {
       var link = entry.link;
-      var item = element("li", "svx-result");
+      var item = element("div", "svx-result");
       item.id = id + "-result-" + position;
-      item.setAttribute("role", "option");
+      item.setAttribute("role", "row");
       item.setAttribute("aria-selected", "false");
+      var cell = element("div");
+      cell.setAttribute("role", "gridcell");
+      item.appendChild(cell);
       var href = address(link.url);
-      var title = element(href ? "a" : "span");
+      var title = element(href ? "a" : "span", "svx-title");
       if (href) {
         title.href = href;
         title.tabIndex = -1;
@@ -378,14 +383,14 @@
       } else {
         appendMarked(title, link.caption, link.foldedCaption, found.terms);
       }
-      item.appendChild(title);
+      cell.appendChild(title);
       if (file && file.folder) {
-        item.appendChild(element("span", "svx-folder", file.folder));
+        cell.appendChild(element("span", "svx-folder", file.folder));
       }
       if (link.description) {
         var description = element("p", "svx-desc");
         appendMarked(description, link.description, link.foldedDescription, found.terms);
-        item.appendChild(description);
+        cell.appendChild(description);
       }
       var meta = element("div", "svx-meta");
       var type = documentType(link.url);
@@ -398,7 +403,7 @@
       if (!file) {
         meta.appendChild(document.createTextNode(link.url));
       }
-      item.appendChild(meta);
+      cell.appendChild(meta);
       return item;
     }
 

@@ -2,6 +2,7 @@
 // with sitevane-cli, and headless Chromium.
 import { execFileSync } from "node:child_process";
 import { mkdtempSync, writeFileSync } from "node:fs";
+import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import { join, resolve } from "node:path";
 import { chromium } from "playwright-core";
@@ -51,4 +52,11 @@ export async function open(browser, file) {
   });
   await page.goto("file://" + file);
   return { page, problems };
+}
+
+// The accessibility rules axe-core finds broken on the page, as "rule: target" lines.
+export async function axeViolations(page) {
+  await page.addScriptTag({ path: createRequire(import.meta.url).resolve("axe-core/axe.min.js") });
+  const violations = await page.evaluate(async () => (await window.axe.run(document)).violations);
+  return violations.flatMap((violation) => violation.nodes.map((node) => `${violation.id}: ${node.target.join(" ")}`));
 }

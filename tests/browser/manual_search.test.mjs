@@ -11,7 +11,7 @@ test("the manual's search page finds the manual's pages", async () => {
     const { page, problems } = await open(browser, join(cli, "..", "Manual", "search.html"));
     await page.locator(".svx-query").pressSequentially("template");
     await page.waitForFunction(() => document.getElementById("svx-search").dataset.query === "template");
-    const results = await page.$$eval(".svx-result > a:first-child", (links) =>
+    const results = await page.$$eval(".svx-result a.svx-title", (links) =>
       links.map((link) => [link.textContent, link.getAttribute("href")]),
     );
     assert.ok(

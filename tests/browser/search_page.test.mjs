@@ -2,8 +2,9 @@
 // "Show The Search" opens them, over an engine made by sitevane-cli.
 import assert from "node:assert/strict";
 import { after, before, test } from "node:test";
+import { mkdirSync, readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
-import { launch, makeEngine, open } from "./harness.mjs";
+import { axeViolations, launch, makeEngine, open } from "./harness.mjs";
 
 const database = {
   categories: ["Guides", "News"],
@@ -33,11 +34,20 @@ async function search(page, text) {
   await page.waitForFunction((wanted) => document.getElementById("svx-search").dataset.query === wanted, text);
   return page.$$eval(".svx-result", (items) =>
     items.map((item) => ({
-      caption: item.firstElementChild.textContent,
-      href: item.firstElementChild.getAttribute("href"),
+      caption: item.querySelector(".svx-title").textContent,
+      href: item.querySelector(".svx-title").getAttribute("href"),
       marks: Array.from(item.querySelectorAll("mark"), (mark) => mark.textContent),
     })),
   );
+}
+
+// The result the arrows have made current, while the focus stays in the box.
+function current(page) {
+  return page.evaluate(() => {
+    const query = document.querySelector(".svx-query");
+    const id = query.getAttribute("aria-activedescendant");
+    return document.activeElement === query && id ? document.getElementById(id).querySelector(".svx-title").textContent : null;
+  });
 }
 
 const pages = [
@@ -85,11 +95,13 @@ for (const [name, template, engine, shown] of pages) {
     await search(page, "regatta");
     await page.focus(".svx-query");
     await page.keyboard.press("ArrowDown");
-    assert.equal(await page.evaluate(() => document.activeElement.textContent), "Harbour news");
+    assert.equal(await current(page), "Harbour news");
     await page.keyboard.press("ArrowDown");
-    assert.equal(await page.evaluate(() => document.activeElement.textContent), "Regatta guide");
+    assert.equal(await current(page), "Regatta guide");
+    assert.equal(await page.$$eval("[aria-selected=true]", (items) => items.length), 1);
+    assert.deepEqual(await axeViolations(page), []);
     await page.keyboard.press("Escape");
-    assert.equal(await page.evaluate(() => document.activeElement.className), "svx-query");
+    assert.equal(await current(page), null);
 
     await page.setViewportSize({ width: 360, height: 640 });
     const overflow = await page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
@@ -132,4 +144,99 @@ test("texts that look like the page's script or its database stay text", async (
     assert.deepEqual(problems, []);
     await page.close();
   }
+});
+
+test("the search page includes the engine by its own name, from both templates", async () => {
+  for (const template of ["Standard", "Script"]) {
+    for (const engine of ["svxdb.js", "svxdb.html", "find.html"]) {
+      const folder = makeEngine(template, engine, database);
+      const { page, problems } = await open(browser, join(folder, "search.html"));
+      const found = await search(page, "regatta");
+      assert.equal(found.length, 3, `${template} ${engine}`);
+      assert.equal(await page.evaluate(() => document.activeElement.className), "svx-query", "the search page puts the cursor in the box");
+      assert.deepEqual(problems, [], `${template} ${engine}`);
+      await page.close();
+    }
+  }
+});
+
+test("no spelling of a script address becomes a link", async () => {
+  const folder = makeEngine("Script", "svxdb.js", { categories: [], links: [] });
+  // Written by hand, so that the browser reads JavaScript's escapes as the characters.
+  const urls = [" JaVaScRiPt:alert(1)", "java\\tscript:alert(2)", "java\\nscript:alert(3)", "\\x01javascript:alert(4)",
+    "\\x00javascript:alert(5)", "javascript&#58;alert(6)", "vbscript:msgbox(7)", "data:text/html,<b>8</b>", "  javascript:alert(9)\\r\\n"];
+  const engine = join(folder, "svxdb.js");
+  const page0 = readFileSync(engine, "latin1");
+  const block = [
+    `var ln=new Array(${urls.map((url, i) => `'0+Bypass ${i}+${url}'`).join(",")});`,
+    `var ds=new Array(${urls.map(() => "''").join(",")});`,
+    `var kw=new Array(${urls.map(() => "'bypass'").join(",")});`,
+    "var cg=new Array('');",
+  ].join("\r\n");
+  writeFileSync(engine, page0.slice(0, page0.indexOf("//DatabaseBegin")) + block + "\r\n" + page0.slice(page0.indexOf("//DatabaseEnd")), "latin1");
+  const { page, problems } = await open(browser, join(folder, "search.html"));
+  const found = await search(page, "bypass");
+  assert.equal(found.length, urls.length);
+  for (const result of found) {
+    assert.ok(result.href === null || new URL(result.href).protocol === "file:", `${result.caption}: ${result.href}`);
+  }
+  for (let i = 0; i < urls.length; i++) {
+    await page.keyboard.press("ArrowDown");
+    await page.keyboard.press("Enter");
+  }
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("entities are shown decoded and never as markup; a caption-less document is titled by its file", async () => {
+  const folder = makeEngine("Standard", "find.html", {
+    categories: ["Club"],
+    links: [
+      { category: 0, caption: "&lt;img src=x onerror=alert(1)&gt; &amp; &#8212; &eacute;t&eacute;", url: "e.html", description: "Fish &amp; chips&#x21; &bogus; &", keywords: ["entity"] },
+      { category: 0, caption: "", url: "club/hand%20book.pdf", description: "", keywords: ["handbook"] },
+    ],
+  });
+  const { page, problems } = await open(browser, join(folder, "find.html"));
+  const entity = await search(page, "ete");
+  assert.equal(entity[0].caption, "<img src=x onerror=alert(1)> & \u2014 \u00e9t\u00e9");
+  assert.deepEqual(entity[0].marks, ["\u00e9t\u00e9"]);
+  assert.equal(await page.textContent(".svx-desc"), "Fish & chips! &bogus; &");
+  assert.equal(await page.$$eval(".svx-results img", (nodes) => nodes.length), 0);
+  const handbook = await search(page, "handbook");
+  assert.equal(handbook[0].caption, "hand book.pdf");
+  assert.equal(await page.textContent(".svx-folder"), "club/");
+  assert.equal(await page.textContent(".svx-type"), "PDF");
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("Enter searches, the arrows choose, the address keeps the query for Back", async () => {
+  const folder = makeEngine("Standard", "find.html", database);
+  mkdirSync(join(folder, "guides"), { recursive: true });
+  writeFileSync(join(folder, "guides", "regatta-guide.html"), "<title>Guide</title>");
+  const { page, problems } = await open(browser, join(folder, "find.html"));
+  await page.locator(".svx-query").pressSequentially("regatta");
+  await page.keyboard.press("Enter");
+  await page.waitForFunction(() => document.getElementById("svx-search").dataset.query === "regatta");
+  assert.equal(page.url(), `file://${folder}/find.html?q=regatta`, "Enter moves nothing");
+  await page.keyboard.press("ArrowDown");
+  await page.keyboard.press("ArrowDown");
+  await Promise.all([page.waitForURL(/regatta-guide\.html$/), page.keyboard.press("Enter")]);
+  await page.goBack();
+  await page.waitForSelector(".svx-result");
+  assert.equal(await page.inputValue(".svx-query"), "regatta");
+  assert.equal(await page.textContent(".svx-count"), "3 results");
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("the script widget in a long page neither scrolls it nor takes the focus", async () => {
+  const folder = makeEngine("Script", "svxdb.js", database);
+  writeFileSync(join(folder, "long.html"), '<!DOCTYPE html><body><div style="height:5000px">Top</div><script src="svxdb.js"></script></body>');
+  const { page, problems } = await open(browser, join(folder, "long.html"));
+  await page.waitForSelector(".svx-query");
+  assert.equal(await page.evaluate(() => window.scrollY), 0);
+  assert.equal(await page.evaluate(() => document.activeElement.tagName), "BODY");
+  assert.deepEqual(problems, []);
+  await page.close();
 });
