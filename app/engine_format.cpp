@@ -283,9 +283,9 @@ bool TBase::WriteToFile(OutputFile& file) const {
             }
             AppendEscapedJs(line, keywords[k]);
         }
-        // The reader drops what follows a final "+", so an empty last keyword
-        // needs a "+" of its own to come back.
-        if (!keywords.empty() && keywords.back().empty()) {
+        // The reader drops what follows a final "+", so a last keyword written
+        // empty (line feeds are dropped) needs a "+" of its own to come back.
+        if (!keywords.empty() && keywords.back().find_first_not_of('\n') == std::string::npos) {
             line += '+';
         }
     };

@@ -85,6 +85,9 @@ for (const [name, template, engine, shown] of pages) {
     assert.equal(evil.length, 1);
     assert.equal(evil[0].href, null, "a javascript: address is not made a link");
 
+    const inside = await search(page, "sults");
+    assert.deepEqual(inside.map((result) => [result.caption, result.marks]), [["Harbour news", []]], "found inside a word, marked only at word starts");
+
     const cafe = await search(page, "cafe crepes");
     assert.deepEqual(cafe.map((result) => result.caption), ["Café menu"]);
 

@@ -48,6 +48,10 @@ TBaseRecord ReadBackLink(const TBaseRecord& written) {
     for (std::size_t k = 0; k < written.Keywords.size(); ++k) {
         joined += (k > 0 ? "+" : "") + WithoutLineBreaks(written.Keywords[k]);
     }
+    // An empty last keyword is written with a "+" of its own.
+    if (!written.Keywords.empty() && WithoutLineBreaks(written.Keywords.back()).empty()) {
+        joined += '+';
+    }
     std::size_t start = 0;
     std::size_t next;
     while ((next = joined.find('+', start)) != std::string::npos) {
