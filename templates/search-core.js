@@ -57,8 +57,11 @@
     return lower.length === text.length ? lower.replace(/[^\x00-\x7f]/g, foldChar) : text.replace(/[A-Z\u0080-\uffff]/g, foldChar);
   }
 
-  var WORD = /[^\s!-\/:-@\[-`{-~\u00a0-\u00bf\u2000-\u206f]+/g;
-  var SEPARATOR = /[\s!-\/:-@\[-`{-~\u00a0-\u00bf\u2000-\u206f]/;
+  // Words are runs of anything but spaces, ASCII punctuation, Latin-1's
+  // signs and general punctuation.
+  var SEPARATORS = "\\s!-\\/:-@\\[-`{-~\\u00a0-\\u00bf\\u2000-\\u206f";
+  var WORD = new RegExp("[^" + SEPARATORS + "]+", "g");
+  var SEPARATOR = new RegExp("[" + SEPARATORS + "]");
   function words(folded) {
     return folded.match(WORD) || [];
   }
