@@ -163,20 +163,22 @@ test("the search page includes the engine by its own name, from both templates",
   }
 });
 
-test("no spelling of a script address becomes a link", async () => {
+// A Script engine written by hand, so that the browser reads JavaScript's
+// escapes in its elements as the characters; elements are [ln, ds, kw].
+function handWrittenEngine(elements) {
   const folder = makeEngine("Script", "svxdb.js", { categories: [], links: [] });
-  // Written by hand, so that the browser reads JavaScript's escapes as the characters.
+  const engine = join(folder, "svxdb.js");
+  const page = readFileSync(engine, "latin1");
+  const array = (name, column) => `var ${name}=new Array(${elements.map((element) => `'${element[column]}'`).join(",")});`;
+  const block = [array("ln", 0), array("ds", 1), array("kw", 2), "var cg=new Array('');"].join("\r\n");
+  writeFileSync(engine, page.slice(0, page.indexOf("//DatabaseBegin")) + block + "\r\n" + page.slice(page.indexOf("//DatabaseEnd")), "latin1");
+  return folder;
+}
+
+test("no spelling of a script address becomes a link", async () => {
   const urls = [" JaVaScRiPt:alert(1)", "java\\tscript:alert(2)", "java\\nscript:alert(3)", "\\x01javascript:alert(4)",
     "\\x00javascript:alert(5)", "javascript&#58;alert(6)", "vbscript:msgbox(7)", "data:text/html,<b>8</b>", "  javascript:alert(9)\\r\\n"];
-  const engine = join(folder, "svxdb.js");
-  const page0 = readFileSync(engine, "latin1");
-  const block = [
-    `var ln=new Array(${urls.map((url, i) => `'0+Bypass ${i}+${url}'`).join(",")});`,
-    `var ds=new Array(${urls.map(() => "''").join(",")});`,
-    `var kw=new Array(${urls.map(() => "'bypass'").join(",")});`,
-    "var cg=new Array('');",
-  ].join("\r\n");
-  writeFileSync(engine, page0.slice(0, page0.indexOf("//DatabaseBegin")) + block + "\r\n" + page0.slice(page0.indexOf("//DatabaseEnd")), "latin1");
+  const folder = handWrittenEngine(urls.map((url, i) => [`0+Bypass ${i}+${url}`, "", "bypass"]));
   const { page, problems } = await open(browser, join(folder, "search.html"));
   const found = await search(page, "bypass");
   assert.equal(found.length, urls.length);
@@ -240,6 +242,16 @@ test("the script widget in a long page neither scrolls it nor takes the focus", 
   await page.waitForSelector(".svx-query");
   assert.equal(await page.evaluate(() => window.scrollY), 0);
   assert.equal(await page.evaluate(() => document.activeElement.tagName), "BODY");
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("a syllable folds as itself, not as its first letter", async () => {
+  // Hangul HAN and HA share their first jamo.
+  const folder = handWrittenEngine([["0+\\uD55C\\uAD6D news+korea.html", "", "korea"]]);
+  const { page, problems } = await open(browser, join(folder, "search.html"));
+  assert.deepEqual((await search(page, "\uD55C")).map((result) => result.caption), ["\uD55C\uAD6D news"]);
+  assert.deepEqual(await search(page, "\uD558"), []);
   assert.deepEqual(problems, []);
   await page.close();
 });
