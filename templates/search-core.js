@@ -295,7 +295,8 @@
 
   function documentType(url) {
     var extension = /\.([a-z0-9]+)$/i.exec(url.replace(/[?#].*$/, ""));
-    return (extension && DOCUMENT_TYPES[extension[1].toLowerCase()]) || "";
+    var type = extension && extension[1].toLowerCase();
+    return type && Object.prototype.hasOwnProperty.call(DOCUMENT_TYPES, type) ? DOCUMENT_TYPES[type] : "";
   }
 
   function element(tag, className, text) {

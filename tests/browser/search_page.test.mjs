@@ -199,6 +199,7 @@ test("entities are shown decoded and never as markup; a caption-less document is
     links: [
       { category: 0, caption: "&lt;img src=x onerror=alert(1)&gt; &amp; &#8212; &eacute;t&eacute;", url: "e.html", description: "Fish &amp; chips&#x21; &bogus; &", keywords: ["entity"] },
       { category: 0, caption: "", url: "club/hand%20book.pdf", description: "", keywords: ["handbook"] },
+      { category: 0, caption: "", url: "odd.constructor", description: "", keywords: ["oddity"] },
     ],
   });
   const { page, problems } = await open(browser, join(folder, "find.html"));
@@ -211,6 +212,8 @@ test("entities are shown decoded and never as markup; a caption-less document is
   assert.equal(handbook[0].caption, "hand book.pdf");
   assert.equal(await page.textContent(".svx-folder"), "club/");
   assert.equal(await page.textContent(".svx-type"), "PDF");
+  await search(page, "oddity");
+  assert.equal(await page.$$eval(".svx-type", (labels) => labels.length), 0, "no label from the object's own properties");
   assert.deepEqual(problems, []);
   await page.close();
 });
