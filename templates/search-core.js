@@ -93,23 +93,11 @@
     return array && array[index] !== undefined ? String(array[index]) : "";
   }
 
-  function categoryNames() {
-    var names = [];
-    var list = window.cg || [];
-    // One empty name is how an empty list is written.
-    if (list.length === 1 && list[0] === "") {
-      return names;
-    }
-    for (var i = 0; i < list.length; i++) {
-      names.push(String(list[i]));
-    }
-    return names;
-  }
-
-  // The number of links in ln; one empty element is how no links are written.
-  function linkCount() {
-    var list = window.ln || [];
-    return list.length === 1 && list[0] === "" ? 0 : list.length;
+  // The elements of a database array; one empty element is how an empty
+  // list is written.
+  function elements(name) {
+    var list = window[name] || [];
+    return list.length === 1 && list[0] === "" ? [] : list;
   }
 
   // The link of ln element i, or null for an element without caption and URL.
@@ -127,7 +115,7 @@
 
   // The links, read from ln on first use and then kept.
   function Links() {
-    this.count = linkCount();
+    this.count = elements("ln").length;
     this.read = 0;
     this.list = [];
   }
@@ -181,12 +169,13 @@
   }
 
   // Keyword and caption hits weigh more than address hits, which weigh more than
-  // description hits. Every term must match somewhere.
-  function scoreLink(link, terms) {
+  // description hits. Every term must match somewhere; wholeKeywords holds each
+  // term as a whole keyword, "+term+".
+  function scoreLink(link, terms, wholeKeywords) {
     var total = 0;
     for (var t = 0; t < terms.length; t++) {
       var term = terms[t];
-      var score = link.foldedKeywords.indexOf("+" + term + "+") >= 0 ? 12 : matchScore(link.foldedKeywords, term, 10, 6, 0);
+      var score = link.foldedKeywords.indexOf(wholeKeywords[t]) >= 0 ? 12 : matchScore(link.foldedKeywords, term, 10, 6, 0);
       score += matchScore(link.foldedCaption, term, 8, 5, 3);
       score += matchScore(link.foldedUrl, term, 3, 2, 0);
       score += matchScore(link.foldedDescription, term, 2, 1.5, 1);
@@ -200,6 +189,9 @@
 
   function search(links, query, category) {
     var terms = words(fold(query));
+    var wholeKeywords = terms.map(function (term) {
+      return "+" + term + "+";
+    });
     var list = links.all();
     var results = [];
     for (var i = 0; i < list.length; i++) {
@@ -207,7 +199,7 @@
       if (category >= 0 && link.category !== category) {
         continue;
       }
-      var score = terms.length ? scoreLink(link, terms) : category >= 0 ? 1 : 0;
+      var score = terms.length ? scoreLink(link, terms, wholeKeywords) : category >= 0 ? 1 : 0;
       if (score > 0) {
         results.push({ link: link, score: score });
       }
@@ -318,7 +310,7 @@
     document.head.appendChild(style);
 
     var links = new Links();
-    var names = categoryNames();
+    var names = Array.prototype.map.call(elements("cg"), String);
     var id = "svx-" + ++widgets;
 
     container.classList.add("svx");
