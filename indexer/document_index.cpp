@@ -5,6 +5,7 @@
 #include "convert/rtf_to_html.h"
 #include "docsift/docsift.h"
 #include "indexer/rating.h"
+#include "indexer/rating_cache.h"
 #include "platform/ansi.h"
 #include "platform/files.h"
 #include "platform/integer_text.h"
@@ -63,12 +64,13 @@ bool QuotedValue(TFileBuffer& buffer, const char* key, std::string& value) {
 
 // Analyses a temporary page made of text, keeping the record as the caller
 // passed it when the page cannot be written.
-bool AnalyseText(const std::string& text, const std::string& root, TBaseRecord& record) {
+bool AnalyseText(const std::string& text, const std::string& root, TBaseRecord& record,
+                 TRatingCache* ratings) {
     const TemporaryPage page;
     if (!WriteWholeFile(page.Path(), text)) {
         return false;
     }
-    AnalysePage(page.Path(), root, record);
+    AnalysePage(page.Path(), root, record, ratings);
     return true;
 }
 
@@ -78,23 +80,25 @@ std::string TempPageFile() {
     return TempFolder() + "svx~tmp~" + std::to_string(::getpid()) + ".tmp";
 }
 
-void IndexFile(const std::string& file, const std::string& root, TBaseRecord& record) {
+void IndexFile(const std::string& file, const std::string& root, TBaseRecord& record,
+               TRatingCache* ratings) {
     const std::size_t nameStart = file.find_last_of("/\\") + 1;
     const std::size_t dot = file.rfind('.');
     const std::string extension =
         dot == std::string::npos || dot < nameStart ? "" : AnsiLowerCase(file.substr(dot));
     if (extension == ".pdf") {
-        IndexPdf(file, root, record);
+        IndexPdf(file, root, record, ratings);
     } else if (extension == ".rtf") {
-        IndexRtf(file, root, record);
+        IndexRtf(file, root, record, ratings);
     } else if (extension == ".mp3") {
-        IndexMp3(file, root, record);
+        IndexMp3(file, root, record, ratings);
     } else {
-        AnalysePage(file, root, record);
+        AnalysePage(file, root, record, ratings);
     }
 }
 
-void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& record) {
+void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& record,
+                 TRatingCache* ratings) {
     record = TBaseRecord();
     record.URL = RelativeUrl(root, page);
     TFileBuffer buffer;
@@ -107,20 +111,23 @@ void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& 
     if (QuotedValue(buffer, "\"category code\"", code) && !code.empty()) {
         record.Category = StrToInt(TrimBlanks(code));
     }
-    CloseFileBuffer(buffer);
 
     const std::string& setup = AppSettings.SetupDir;
-    TRating rating;
-    rating.LoadSettings(setup + "tags.xml", setup + "words.xml", setup + "set.xml");
-    rating.RateFile(page, AppSettings.IndexDepthLimit);
+    TRating ownRating;
+    if (!ratings) {
+        ownRating.LoadSettings(setup + "tags.xml", setup + "words.xml", setup + "set.xml");
+    }
+    TRating& rating = ratings ? ratings->Rating(setup) : ownRating;
+    rating.RatePage(buffer, AppSettings.IndexDepthLimit);
     for (const TWordRating& word : rating.Words) {
         record.Keywords.push_back(word.Word);
     }
 }
 
-void IndexMp3(const std::string& file, const std::string& root, TBaseRecord& record) {
+void IndexMp3(const std::string& file, const std::string& root, TBaseRecord& record,
+              TRatingCache* ratings) {
     const std::string bytes = ReadTagBytes(file);
-    if (AnalyseText(Mp3TagPage(bytes), root, record)) {
+    if (AnalyseText(Mp3TagPage(bytes), root, record, ratings)) {
         record.URL = RelativeUrl(root, file);
         // The page's title and description hold the fields escaped; the link
         // takes them as they are.
@@ -132,7 +139,8 @@ void IndexMp3(const std::string& file, const std::string& root, TBaseRecord& rec
     }
 }
 
-void IndexRtf(const std::string& file, const std::string& root, TBaseRecord& record) {
+void IndexRtf(const std::string& file, const std::string& root, TBaseRecord& record,
+              TRatingCache* ratings) {
     const TemporaryPage page;
     RtfToHtml(file, page.Path(), {"noFonts", "onlyDefiniteOpt"});
     // The converter titles the page with the file's path; its folder names are
@@ -145,12 +153,13 @@ void IndexRtf(const std::string& file, const std::string& root, TBaseRecord& rec
         html.erase(start + 7, end - start - 7);
         WriteWholeFile(page.Path(), html);
     }
-    AnalysePage(page.Path(), root, record);
+    AnalysePage(page.Path(), root, record, ratings);
     record.URL = RelativeUrl(root, file);
     record.Caption.clear();
 }
 
-void IndexPdf(const std::string& file, const std::string& root, TBaseRecord& record) {
+void IndexPdf(const std::string& file, const std::string& root, TBaseRecord& record,
+              TRatingCache* ratings) {
     ::setenv("DOCSIFT_TEXT_TIME_LIMIT", std::to_string(AppSettings.PdfTextTimeLimit).c_str(), 1);
     DocInfo info{};
     const bool hasInfo = GetDocInfo(file.c_str(), &info) != 0;
@@ -162,13 +171,13 @@ void IndexPdf(const std::string& file, const std::string& root, TBaseRecord& rec
     if (!hasInfo) {
         // No information: the link still gets its address and, when the text
         // can be read, the keywords of the text.
-        if (!text || !AnalyseText(content, root, record)) {
+        if (!text || !AnalyseText(content, root, record, ratings)) {
             record = TBaseRecord();
         }
         record.URL = RelativeUrl(root, file);
         return;
     }
-    if (!AnalyseText(std::string(info.Title) + " " + content, root, record)) {
+    if (!AnalyseText(std::string(info.Title) + " " + content, root, record, ratings)) {
         return;
     }
     record.URL = RelativeUrl(root, file);

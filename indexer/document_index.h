@@ -7,16 +7,24 @@
 
 #include <string>
 
+class TRatingCache;
+
 // Fills record from the file: PDF, RTF and MP3 files are converted to a page
 // first, every other file is analysed as a page. root is the engine file's
-// path. Raises InOutError (converters) and ConversionError (a category code or
-// rating setting that is not a whole number).
-void IndexFile(const std::string& file, const std::string& root, TBaseRecord& record);
+// path. The rating settings come from ratings, or are read for this file alone
+// without it. Raises InOutError (converters) and ConversionError (a category
+// code or rating setting that is not a whole number).
+void IndexFile(const std::string& file, const std::string& root, TBaseRecord& record,
+               TRatingCache* ratings = nullptr);
 
-void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& record);
-void IndexMp3(const std::string& file, const std::string& root, TBaseRecord& record);
-void IndexRtf(const std::string& file, const std::string& root, TBaseRecord& record);
-void IndexPdf(const std::string& file, const std::string& root, TBaseRecord& record);
+void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& record,
+                 TRatingCache* ratings = nullptr);
+void IndexMp3(const std::string& file, const std::string& root, TBaseRecord& record,
+              TRatingCache* ratings = nullptr);
+void IndexRtf(const std::string& file, const std::string& root, TBaseRecord& record,
+              TRatingCache* ratings = nullptr);
+void IndexPdf(const std::string& file, const std::string& root, TBaseRecord& record,
+              TRatingCache* ratings = nullptr);
 
 // The link address of path seen from the folder of the engine file root: "../"
 // for every folder up, "/" between folders, spaces as "%20".

@@ -65,6 +65,8 @@ bool TRating::LoadSettings(const std::string& tagsPath, const std::string& words
                            const std::string& setPath) {
     Tags.clear();
     WordGroups.clear();
+    settingsFixed_ = false;
+    groupIndexReady_ = false;
     return LoadTags(tagsPath) && LoadWordGroups(wordsPath) && LoadRatingKeys(setPath);
 }
 
@@ -148,27 +150,39 @@ bool TRating::LoadRatingKeys(const std::string& path) {
                             });
 }
 
+void TRating::FixSettings() {
+    IndexWordGroups();
+    settingsFixed_ = true;
+}
+
 bool TRating::RateFile(const std::string& pagePath, std::int32_t indexDepthLimit) {
+    TFileBuffer page;
+    OpenFileBuffer(page, pagePath);
+    RatePage(page, indexDepthLimit);
+    return true;
+}
+
+void TRating::RatePage(TFileBuffer& page, std::int32_t indexDepthLimit) {
     Words.clear();
     wordIndex_.clear();
     TagStack.clear();
     Suppressed = false;
-    IndexWordGroups();
-    TFileBuffer page;
-    OpenFileBuffer(page, pagePath);
+    if (!settingsFixed_) {
+        IndexWordGroups();
+    }
+    page.Position = 0;
+    page.PendingSpace = false;
     FileSize = page.Size;
     ScanTokens(page, indexDepthLimit);
     AddMetaKeywords(page);
-    CloseFileBuffer(page);
 
     ScoreWords();
-    groupIndexReady_ = false;
+    groupIndexReady_ = settingsFixed_;
     const std::size_t kept =
         std::min(Words.size(), static_cast<std::size_t>(std::max(KeysCount, 0)));
     SortWords(kept);
     Words.resize(kept);
     ReindexWords();
-    return true;
 }
 
 void TRating::IndexWordGroups() {

@@ -74,6 +74,13 @@ class TRating {
     // Rates the page, reading at most indexDepthLimit characters of token text;
     // Words then holds at most KeysCount keywords, best first.
     bool RateFile(const std::string& pagePath, std::int32_t indexDepthLimit);
+    // The same for a page already read, from its start.
+    void RatePage(TFileBuffer& page, std::int32_t indexDepthLimit);
+
+    // Promises that the settings stay as they are until they are loaded again,
+    // so that what the word groups say of each word is worked out once for
+    // every page rated, not once per page.
+    void FixSettings();
 
     void PushTag(const std::string& name);
     void PopTag(const std::string& name);
@@ -109,4 +116,5 @@ class TRating {
     };
     std::unordered_map<std::string, GroupFacts> groupIndex_;
     bool groupIndexReady_ = false;
+    bool settingsFixed_ = false;
 };

@@ -3,6 +3,8 @@
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "indexer/document_index.h"
+#include "indexer/link_addresses.h"
+#include "indexer/rating_cache.h"
 #include "platform/ansi.h"
 #include "platform/files.h"
 #include "platform/integer_text.h"
@@ -27,8 +29,31 @@ bool IsListed(const std::string& extension) {
     return std::find(list.begin(), list.end(), extension) != list.end();
 }
 
-void Scan(const std::string& folder, std::int32_t category, bool recurse, bool addExisting,
-          ScanObserver& observer, std::vector<FolderIdentity>& walking) {
+// What one scan carries from folder to folder.
+struct ScanRun {
+    std::int32_t Category;
+    bool Recurse;
+    bool AddExisting;
+    ScanObserver& Observer;
+    TLinkAddresses Linked;
+    TRatingCache Ratings;
+    // The folders being walked, outermost first.
+    std::vector<FolderIdentity> Walking;
+};
+
+void IndexListedFile(const std::string& file, std::int32_t category, ScanObserver& observer,
+                     TRatingCache* ratings) {
+    if (StopRequested || !IsListed(ExtensionOf(file))) {
+        return;
+    }
+    observer.FileStarted(file);
+    TBaseRecord record;
+    IndexFile(file, EngineFileName, record, ratings);
+    record.Category = category;
+    Base->Add(record);
+}
+
+void Scan(const std::string& folder, ScanRun& run) {
     if (StopRequested) {
         return;
     }
@@ -37,22 +62,26 @@ void Scan(const std::string& folder, std::int32_t category, bool recurse, bool a
     FolderIdentity identity;
     const bool identified = IdentifyFolder(folder, identity);
     if (identified) {
-        if (std::find(walking.begin(), walking.end(), identity) != walking.end()) {
+        if (std::find(run.Walking.begin(), run.Walking.end(), identity) != run.Walking.end()) {
             return;
         }
-        walking.push_back(identity);
+        run.Walking.push_back(identity);
     }
     std::vector<FolderEntry> entries;
     if (ListFolder(folder, entries)) {
         for (const FolderEntry& entry : entries) {
             const std::string path = folder + entry.Name;
-            if (recurse && entry.IsFolder) {
-                Scan(path + PathSeparator, category, recurse, addExisting, observer, walking);
+            if (run.Recurse && entry.IsFolder) {
+                Scan(path + PathSeparator, run);
             }
             // A file too large to read is skipped before anything of it is read.
             if (entry.IsFile && entry.Size <= MaxReadableFileSize &&
-                (addExisting || !HasLinkForFile(*Base, path, EngineFileName))) {
-                IndexOneFile(path, category, observer);
+                (run.AddExisting || !run.Linked.HasLinkForFile(path, EngineFileName))) {
+                const std::int32_t before = Base->Count();
+                IndexListedFile(path, run.Category, run.Observer, &run.Ratings);
+                if (Base->Count() > before) {
+                    run.Linked.Add(Base->LinkAt(before).URL);
+                }
             }
             if (StopRequested) {
                 break;
@@ -60,7 +89,7 @@ void Scan(const std::string& folder, std::int32_t category, bool recurse, bool a
         }
     }
     if (identified) {
-        walking.pop_back();
+        run.Walking.pop_back();
     }
 }
 
@@ -68,22 +97,16 @@ void Scan(const std::string& folder, std::int32_t category, bool recurse, bool a
 
 void ScanFolder(const std::string& folder, std::int32_t category, bool recurse, bool addExisting,
                 ScanObserver& observer) {
-    std::vector<FolderIdentity> walking;
-    Scan(folder, category, recurse, addExisting, observer, walking);
+    ScanRun run{category, recurse, addExisting, observer, TLinkAddresses(*Base), {}, {}};
+    Scan(folder, run);
 }
 
 void IndexOneFile(const std::string& file, std::int32_t category, ScanObserver& observer) {
-    if (StopRequested || !IsListed(ExtensionOf(file))) {
-        return;
-    }
-    observer.FileStarted(file);
-    TBaseRecord record;
-    IndexFile(file, EngineFileName, record);
-    record.Category = category;
-    Base->Add(record);
+    IndexListedFile(file, category, observer, nullptr);
 }
 
 void UpdateLinks(ScanObserver& observer) {
+    TRatingCache ratings;
     const std::int32_t count = Base->Count();
     for (std::int32_t i = 0; i < count; ++i) {
         TBaseRecord record = Base->GetLink(i);
@@ -107,7 +130,7 @@ void UpdateLinks(ScanObserver& observer) {
             // A pipe, a device or a file too large to read is never opened:
             // its link stays as it is.
             if (IsReadableFile(path)) {
-                IndexFile(path, EngineFileName, record);
+                IndexFile(path, EngineFileName, record, &ratings);
                 record.Category = category;
                 Base->SetLink(i, record);
             } else if (!FileExists(path)) {

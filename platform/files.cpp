@@ -197,6 +197,18 @@ bool IdentifyFolder(const std::string& path, FolderIdentity& identity) {
     return true;
 }
 
+FileStamp StampOf(const std::string& path) {
+    struct stat info {};
+    FileStamp stamp;
+    if (StatPath(path, info)) {
+        stamp.Inode = static_cast<std::uint64_t>(info.st_ino);
+        stamp.Size = static_cast<std::uint64_t>(info.st_size);
+        stamp.ModifiedNanoseconds =
+            static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    }
+    return stamp;
+}
+
 std::string TempFolder() {
     const char* folder = std::getenv("TMPDIR");
     return WithTrailingSeparator(folder && *folder ? folder : "/tmp");

@@ -78,6 +78,20 @@ struct FolderIdentity {
 };
 bool IdentifyFolder(const std::string& path, FolderIdentity& identity);
 
+// What tells whether a file changed since it was last looked at: its inode,
+// size and modification time; all zero for a file that is not there.
+struct FileStamp {
+    std::uint64_t Inode = 0;
+    std::uint64_t Size = 0;
+    std::int64_t ModifiedNanoseconds = 0;
+    bool operator==(const FileStamp& other) const {
+        return Inode == other.Inode && Size == other.Size &&
+               ModifiedNanoseconds == other.ModifiedNanoseconds;
+    }
+    bool operator!=(const FileStamp& other) const { return !(*this == other); }
+};
+FileStamp StampOf(const std::string& path);
+
 // The entries of a folder, "." and ".." left out, in the order the file system
 // returns them. False when the folder cannot be read.
 bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries);
