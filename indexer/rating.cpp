@@ -330,7 +330,8 @@ bool TRating::IsStopWord(const std::string& lowerWord) const {
 
 TWordRating* TRating::FindWord(const std::string& lowerWord) {
     const auto found = wordIndex_.find(lowerWord);
-    return found == wordIndex_.end() ? nullptr : &Words[found->second];
+    return found == wordIndex_.end() || found->second == StopWordMark ? nullptr
+                                                                      : &Words[found->second];
 }
 
 void TRating::AppendWord(const std::string& lowerWord, std::int32_t position, double rating) {
@@ -349,16 +350,28 @@ void TRating::AddWord(const std::string& word, std::int32_t position) {
     if (Suppressed || word.size() > MaxKeywordLength) {
         return;
     }
-    const std::string lower = AnsiLowerCase(word);
-    if (IsStopWord(lower)) {
+    lowerWord_.assign(word);
+    for (char& c : lowerWord_) {
+        c = static_cast<char>(AnsiLower(static_cast<unsigned char>(c)));
+    }
+    // A word met before on the page is known: counted, or a stop word, which
+    // it stays while the word groups cannot change.
+    const auto known = wordIndex_.find(lowerWord_);
+    if (known != wordIndex_.end()) {
+        if (known->second != StopWordMark) {
+            TWordRating& entry = Words[known->second];
+            ++entry.Count;
+            entry.Rating = std::max(entry.Rating, RateWord(word, position));
+        }
         return;
     }
-    if (TWordRating* entry = FindWord(lower)) {
-        ++entry->Count;
-        entry->Rating = std::max(entry->Rating, RateWord(word, position));
-    } else {
-        AppendWord(lower, position, RateWord(word, position));
+    if (IsStopWord(lowerWord_)) {
+        if (groupIndexReady_) {
+            wordIndex_.emplace(lowerWord_, StopWordMark);
+        }
+        return;
     }
+    AppendWord(lowerWord_, position, RateWord(word, position));
 }
 
 void TRating::AddKeyword(const std::string& keyword) {

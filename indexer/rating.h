@@ -105,7 +105,11 @@ class TRating {
     void ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit);
     void AddMetaKeywords(TFileBuffer& page);
 
+    // The place in Words of each word of the page, or StopWordMark for a stop
+    // word met on it.
     std::unordered_map<std::string, std::size_t> wordIndex_;
+    static constexpr std::size_t StopWordMark = static_cast<std::size_t>(-1);
+    std::string lowerWord_;
 
     // What the word groups say of each of their words, built while a page is
     // rated (the groups cannot change then): a word without spaces stands in a

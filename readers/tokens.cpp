@@ -3,22 +3,49 @@
 #include "platform/ansi.h"
 #include "readers/entities.h"
 
+#include <array>
+
 namespace {
 
 bool IsDigit(int c) {
     return c >= '0' && c <= '9';
 }
 
-bool IsNumberByte(int c) {
-    return IsDigit(c) || c == ',' || c == '-' || c == '.' || c == ':';
+// What each byte can be in a word or a number, looked up once per byte.
+enum ByteClass : unsigned char {
+    StartsWord = 1,    // a letter or "&"
+    ContinuesWord = 2, // a letter, "&", "'", "-" or a digit
+    PlainWordByte = 4, // continues a word and needs no look of its own ("&" and "-" do)
+    NumberByte = 8,    // a digit, ",", "-", "." or ":"
+};
+
+constexpr std::array<unsigned char, 256> MakeByteClasses() {
+    std::array<unsigned char, 256> classes{};
+    for (int c = 0; c < 256; ++c) {
+        const bool letter = ansi_tables::Tables.Letter[c];
+        const bool digit = c >= '0' && c <= '9';
+        unsigned char byteClass = 0;
+        if (letter || c == '&') {
+            byteClass |= StartsWord;
+        }
+        if (letter || c == '&' || c == '\'' || c == '-' || digit) {
+            byteClass |= ContinuesWord;
+        }
+        if (letter || c == '\'' || digit) {
+            byteClass |= PlainWordByte;
+        }
+        if (digit || c == ',' || c == '-' || c == '.' || c == ':') {
+            byteClass |= NumberByte;
+        }
+        classes[c] = byteClass;
+    }
+    return classes;
 }
 
-bool StartsWord(int c) {
-    return c == '&' || IsAnsiLetter(static_cast<unsigned char>(c));
-}
+constexpr std::array<unsigned char, 256> ByteClasses = MakeByteClasses();
 
-bool ContinuesWord(int c) {
-    return StartsWord(c) || c == '\'' || c == '-' || IsDigit(c);
+bool Is(int c, ByteClass byteClass) {
+    return (ByteClasses[static_cast<unsigned char>(c)] & byteClass) != 0;
 }
 
 void StepBack(TFileBuffer& buffer) {
@@ -32,13 +59,32 @@ void UnreadLookAhead(TFileBuffer& buffer, int lookAhead) {
     }
 }
 
+// Appends the bytes of class byteClass from the buffer's position on, in one
+// piece, and stands after them.
+void TakeRun(TFileBuffer& buffer, ByteClass byteClass, std::string& text) {
+    const std::int32_t start = buffer.Position;
+    if (start < 0 || static_cast<std::uint32_t>(start) >= buffer.Size) {
+        return;
+    }
+    const auto* data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
+    const unsigned char* const first = data + start;
+    const unsigned char* const last = data + buffer.Size;
+    const unsigned char* end = first;
+    while (end < last && (ByteClasses[*end] & byteClass) != 0) {
+        ++end;
+    }
+    text.append(reinterpret_cast<const char*>(first), static_cast<std::size_t>(end - first));
+    buffer.Position = static_cast<std::int32_t>(end - data);
+}
+
 TTokenKind ScanWord(TFileBuffer& buffer, std::string& text) {
     for (;;) {
+        TakeRun(buffer, PlainWordByte, text);
         const int c = ReadByte(buffer);
         if (c < 0) {
             return tkWord;
         }
-        if (!ContinuesWord(c)) {
+        if (!Is(c, ContinuesWord)) {
             StepBack(buffer);
             return tkWord;
         }
@@ -52,8 +98,8 @@ TTokenKind ScanWord(TFileBuffer& buffer, std::string& text) {
             UnreadLookAhead(buffer, next);
             continue;
         }
-        const unsigned char character =
-            c == '&' ? DecodeEntity(buffer) : static_cast<unsigned char>(c);
+        // Only "&" is left: a decoded reference may stand for a space.
+        const unsigned char character = DecodeEntity(buffer);
         if (character <= 0x20) {
             if (text.empty()) {
                 text = " ";
@@ -68,11 +114,7 @@ TTokenKind ScanWord(TFileBuffer& buffer, std::string& text) {
 
 TTokenKind ScanNumber(TFileBuffer& buffer, int first, std::string& text) {
     text += static_cast<char>(first);
-    int c;
-    while ((c = ReadByte(buffer)) >= 0 && IsNumberByte(c)) {
-        text += static_cast<char>(c);
-    }
-    UnreadLookAhead(buffer, c);
+    TakeRun(buffer, NumberByte, text);
     return tkNumber;
 }
 
@@ -130,18 +172,38 @@ const char* TokenKindName(TTokenKind kind) {
     return names[kind];
 }
 
-TTokenKind NextToken(TFileBuffer& buffer, std::string& text) {
-    text.clear();
+namespace token_tables {
+
+constexpr std::array<SingleByteToken, 256> MakeSingleByteTokens() {
+    std::array<SingleByteToken, 256> tokens{};
+    for (int c = 0; c < 256; ++c) {
+        if (Is(c, StartsWord) || IsDigit(c) || c == '<' || c == '/' || c == '-') {
+            continue;
+        }
+        const char text = c <= 0x20 ? ' ' : static_cast<char>(c);
+        tokens[c] = c == '>'    ? SingleByteToken{tkTagClose, text}
+                    : c == '\r' ? SingleByteToken{tkLineEnd, 0}
+                    : c <= 0x20 ? SingleByteToken{tkSpace, text}
+                                : SingleByteToken{tkChar, text};
+    }
+    return tokens;
+}
+
+const std::array<SingleByteToken, 256> SingleByteTokens = MakeSingleByteTokens();
+
+} // namespace token_tables
+
+TTokenKind NextLongToken(TFileBuffer& buffer, std::string& text) {
     if (buffer.PendingSpace) {
         buffer.PendingSpace = false;
-        text = " ";
+        text += ' ';
         return tkSpace;
     }
     const int c = ReadByte(buffer);
     if (c < 0) {
         return tkEnd;
     }
-    if (StartsWord(c)) {
+    if (Is(c, StartsWord)) {
         StepBack(buffer);
         return ScanWord(buffer, text);
     }
@@ -152,7 +214,7 @@ TTokenKind NextToken(TFileBuffer& buffer, std::string& text) {
     case '<':
         return ScanTagOpening(buffer, text);
     case '>':
-        text = ">";
+        text += '>';
         return tkTagClose;
     case '/':
         return ScanPairWithClose(buffer, '/', tkEmptyTagClose, text);
@@ -161,11 +223,7 @@ TTokenKind NextToken(TFileBuffer& buffer, std::string& text) {
     case '\r':
         return tkLineEnd;
     default:
-        if (c <= 0x20) {
-            text = " ";
-            return tkSpace;
-        }
-        text = static_cast<char>(c);
-        return tkChar;
+        text += c <= 0x20 ? ' ' : static_cast<char>(c);
+        return c <= 0x20 ? tkSpace : tkChar;
     }
 }

@@ -3,6 +3,7 @@
 
 #include "readers/file_buffer.h"
 
+#include <array>
 #include <string>
 
 enum TTokenKind {
@@ -27,4 +28,39 @@ const char* TokenKindName(TTokenKind kind);
 
 // Reads the next token at the buffer's position; text receives its text (entity
 // references in words decoded).
-TTokenKind NextToken(TFileBuffer& buffer, std::string& text);
+inline TTokenKind NextToken(TFileBuffer& buffer, std::string& text);
+
+// The scanner's slow path: every token longer than its first byte.
+TTokenKind NextLongToken(TFileBuffer& buffer, std::string& text);
+
+namespace token_tables {
+
+// The token a byte makes on its own (a space, a line end, ">" or another
+// character), with its text; tkEnd for a byte that may start a longer token.
+struct SingleByteToken {
+    TTokenKind Kind = tkEnd;
+    char Text = 0; // none for a line end
+};
+extern const std::array<SingleByteToken, 256> SingleByteTokens;
+
+} // namespace token_tables
+
+// Most tokens are one byte long; they are read here, inline, without a call.
+inline TTokenKind NextToken(TFileBuffer& buffer, std::string& text) {
+    text.clear();
+    const std::int32_t position = buffer.Position;
+    if (!buffer.PendingSpace && position >= 0 &&
+        static_cast<std::uint32_t>(position) < buffer.Size) {
+        const token_tables::SingleByteToken token =
+            token_tables::SingleByteTokens[static_cast<unsigned char>(
+                buffer.Data[static_cast<std::uint32_t>(position)])];
+        if (token.Kind != tkEnd) {
+            buffer.Position = position + 1;
+            if (token.Text != 0) {
+                text += token.Text;
+            }
+            return token.Kind;
+        }
+    }
+    return NextLongToken(buffer, text);
+}
