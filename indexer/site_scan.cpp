@@ -4,15 +4,24 @@
 #include "app/application.h"
 #include "indexer/document_index.h"
 #include "indexer/link_addresses.h"
+#include "indexer/page_workers.h"
 #include "indexer/rating_cache.h"
 #include "platform/ansi.h"
 #include "platform/files.h"
 #include "platform/integer_text.h"
 
 #include <algorithm>
+#include <deque>
+#include <thread>
 #include <vector>
 
 bool StopRequested = false;
+
+unsigned DefaultWorkerCount() {
+    // Pages are read and rated on every core but the walk's own, which mostly
+    // waits; at least one, and a few at most, as the disk soon sets the pace.
+    return std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+}
 
 namespace {
 
@@ -29,28 +38,69 @@ bool IsListed(const std::string& extension) {
     return std::find(list.begin(), list.end(), extension) != list.end();
 }
 
-// What one scan carries from folder to folder.
+// Whether IndexFile analyses the file as a page (rather than converting it
+// first).
+bool IsPage(const std::string& extension) {
+    return extension != "pdf" && extension != "rtf" && extension != "mp3";
+}
+
+// What one scan carries from folder to folder. The files to index are taken
+// in the order of the walk; pages are analysed ahead by the workers, the
+// other files when their turn comes, and the links are added in that order.
 struct ScanRun {
+    ScanRun(std::int32_t category, bool recurse, bool addExisting, ScanObserver& observer,
+            const TScanOptions& options)
+        : Category(category), Recurse(recurse), AddExisting(addExisting), Observer(observer),
+          Linked(*Base), Ratings(options.CacheSettings ? &OwnRatings : nullptr),
+          Workers(options.Workers, EngineFileName, Ratings) {}
+
     std::int32_t Category;
     bool Recurse;
     bool AddExisting;
     ScanObserver& Observer;
     TLinkAddresses Linked;
-    TRatingCache Ratings;
+    TRatingCache OwnRatings;
+    TRatingCache* Ratings;
     // The folders being walked, outermost first.
     std::vector<FolderIdentity> Walking;
+    // The files to index, oldest first; pages are also with the workers.
+    std::deque<std::pair<std::string, bool>> Waiting;
+    TPageWorkers Workers;
 };
 
-void IndexListedFile(const std::string& file, std::int32_t category, ScanObserver& observer,
-                     TRatingCache* ratings) {
-    if (StopRequested || !IsListed(ExtensionOf(file))) {
+// Indexes the oldest waiting file and appends its link. The progress shows it
+// first, as if it were read only now; Stop takes effect after it.
+void IndexOldest(ScanRun& run) {
+    const auto [file, isPage] = run.Waiting.front();
+    run.Waiting.pop_front();
+    run.Observer.FileStarted(file);
+    TBaseRecord record;
+    if (isPage) {
+        record = run.Workers.TakeOldest();
+    } else {
+        IndexFile(file, EngineFileName, record, run.Ratings);
+    }
+    record.Category = run.Category;
+    Base->Add(record);
+}
+
+// Hands a file to the scan, indexing the oldest files when enough wait.
+void Enqueue(const std::string& file, ScanRun& run) {
+    const std::string extension = ExtensionOf(file);
+    if (StopRequested || !IsListed(extension)) {
         return;
     }
-    observer.FileStarted(file);
-    TBaseRecord record;
-    IndexFile(file, EngineFileName, record, ratings);
-    record.Category = category;
-    Base->Add(record);
+    run.Linked.Add(RelativeUrl(EngineFileName, file));
+    run.Waiting.emplace_back(file, IsPage(extension));
+    if (IsPage(extension)) {
+        run.Workers.Hand(file);
+    }
+    // Enough pages ahead to keep every worker busy, few enough that Stop
+    // wastes little work.
+    const std::size_t ahead = 8 * std::max<std::size_t>(1, run.Workers.Count());
+    while (run.Waiting.size() > ahead && !StopRequested) {
+        IndexOldest(run);
+    }
 }
 
 void Scan(const std::string& folder, ScanRun& run) {
@@ -77,11 +127,7 @@ void Scan(const std::string& folder, ScanRun& run) {
             // A file too large to read is skipped before anything of it is read.
             if (entry.IsFile && entry.Size <= MaxReadableFileSize &&
                 (run.AddExisting || !run.Linked.HasLinkForFile(path, EngineFileName))) {
-                const std::int32_t before = Base->Count();
-                IndexListedFile(path, run.Category, run.Observer, &run.Ratings);
-                if (Base->Count() > before) {
-                    run.Linked.Add(Base->LinkAt(before).URL);
-                }
+                Enqueue(path, run);
             }
             if (StopRequested) {
                 break;
@@ -96,17 +142,28 @@ void Scan(const std::string& folder, ScanRun& run) {
 } // namespace
 
 void ScanFolder(const std::string& folder, std::int32_t category, bool recurse, bool addExisting,
-                ScanObserver& observer) {
-    ScanRun run{category, recurse, addExisting, observer, TLinkAddresses(*Base), {}, {}};
+                ScanObserver& observer, const TScanOptions& options) {
+    ScanRun run(category, recurse, addExisting, observer, options);
     Scan(folder, run);
+    while (!run.Waiting.empty() && !StopRequested) {
+        IndexOldest(run);
+    }
 }
 
 void IndexOneFile(const std::string& file, std::int32_t category, ScanObserver& observer) {
-    IndexListedFile(file, category, observer, nullptr);
+    if (StopRequested || !IsListed(ExtensionOf(file))) {
+        return;
+    }
+    observer.FileStarted(file);
+    TBaseRecord record;
+    IndexFile(file, EngineFileName, record);
+    record.Category = category;
+    Base->Add(record);
 }
 
-void UpdateLinks(ScanObserver& observer) {
-    TRatingCache ratings;
+void UpdateLinks(ScanObserver& observer, const TScanOptions& options) {
+    TRatingCache cache;
+    TRatingCache* ratings = options.CacheSettings ? &cache : nullptr;
     const std::int32_t count = Base->Count();
     for (std::int32_t i = 0; i < count; ++i) {
         TBaseRecord record = Base->GetLink(i);
@@ -130,7 +187,7 @@ void UpdateLinks(ScanObserver& observer) {
             // A pipe, a device or a file too large to read is never opened:
             // its link stays as it is.
             if (IsReadableFile(path)) {
-                IndexFile(path, EngineFileName, record, &ratings);
+                IndexFile(path, EngineFileName, record, ratings);
                 record.Category = category;
                 Base->SetLink(i, record);
             } else if (!FileExists(path)) {

@@ -6,6 +6,9 @@
 
 #include <string>
 
+// The number of worker threads a scan starts on this machine.
+unsigned DefaultWorkerCount();
+
 // Set to end a running scan or update at its next file; each run clears it at
 // its start and sets it at its end.
 extern bool StopRequested;
@@ -21,19 +24,29 @@ class ScanObserver {
     virtual void PageNotFound(const std::string& url) = 0;
 };
 
+// How a run does its work; the results are the same either way.
+struct TScanOptions {
+    // The rating settings read once and again only when a settings file
+    // changes, rather than for every file.
+    bool CacheSettings = true;
+    // Threads that read and analyse pages ahead of the walk; none analyses
+    // each page on the calling thread when its turn comes.
+    unsigned Workers = DefaultWorkerCount();
+};
+
 // Indexes every file of folder (ending with the separator) whose extension is
 // in ExtensionList into Base, with the category given, walking subfolders when
 // recurse is set; with addExisting off, files that already have a link are
 // skipped. Files are taken in the order the file system lists them.
 void ScanFolder(const std::string& folder, std::int32_t category, bool recurse, bool addExisting,
-                ScanObserver& observer);
+                ScanObserver& observer, const TScanOptions& options = {});
 
 // Indexes one file when its extension is listed, and appends its link.
 void IndexOneFile(const std::string& file, std::int32_t category, ScanObserver& observer);
 
 // Indexes every local link of Base again from its file, keeping its category
 // and position; links to web addresses and links marked dont_update stay.
-void UpdateLinks(ScanObserver& observer);
+void UpdateLinks(ScanObserver& observer, const TScanOptions& options = {});
 
 // The file a link's URL stands for, seen from the engine file's folder.
 std::string UrlToPath(const std::string& url, const std::string& engine);

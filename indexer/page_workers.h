@@ -1,0 +1,54 @@
+// Pages read and analysed ahead on worker threads while a scan walks on; the
+// scan takes their records back in the order it handed the pages in.
+#pragma once
+
+#include "app/base.h"
+
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+class TRatingCache;
+
+class TPageWorkers {
+  public:
+    // root is the engine file's path, as for AnalysePage. Without workers
+    // (count 0) each page is analysed when it is taken back, with ratings.
+    TPageWorkers(unsigned count, std::string root, TRatingCache* ratings);
+    // Waits for the pages being analysed; those not started are dropped.
+    ~TPageWorkers();
+    TPageWorkers(const TPageWorkers&) = delete;
+    TPageWorkers& operator=(const TPageWorkers&) = delete;
+
+    unsigned Count() const { return static_cast<unsigned>(threads_.size()); }
+
+    void Hand(const std::string& page);
+    // How many pages were handed in and not taken back yet.
+    std::size_t Pending() const { return pending_.size(); }
+    // The record of the oldest page not taken back, waiting for its analysis;
+    // raises what the analysis raised.
+    TBaseRecord TakeOldest();
+
+  private:
+    struct Job {
+        std::string Page;
+        bool Done = false;
+        TBaseRecord Record;
+        std::exception_ptr Error;
+    };
+    void Work();
+
+    const std::string root_;
+    TRatingCache* const ratings_;
+    std::deque<std::shared_ptr<Job>> pending_; // in the order handed in
+    std::mutex mutex_;
+    std::condition_variable jobsChanged_;
+    std::deque<std::shared_ptr<Job>> queue_; // not started yet
+    bool closing_ = false;
+    std::vector<std::thread> threads_;
+};
