@@ -8,13 +8,14 @@
 namespace fs = std::filesystem;
 
 std::string MakeMixedSite(const std::string& folder, const std::string& rtfCorpus,
-                          const std::string& mp3, const std::vector<std::string>& mp3Names) {
+                          const std::string& mp3, const std::vector<std::string>& mp3Names,
+                          std::size_t pdfs) {
     const std::string site = folder + "site/";
     fs::create_directories(site + "media");
     for (const DocPackage& package : DocPackages()) {
         fs::copy(package.Folder, site + package.Name, fs::copy_options::recursive);
     }
-    for (const std::string& pdf : DocumentationPdfs(folder, 8)) {
+    for (const std::string& pdf : DocumentationPdfs(folder, pdfs)) {
         fs::copy_file(pdf, site + "pdf-" + fs::path(pdf).filename().string(),
                       fs::copy_options::overwrite_existing);
     }

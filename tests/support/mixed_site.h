@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
-// Builds the site below folder and answers its path (with a trailing "/").
+// Builds the site below folder, with at most pdfs PDFs, and answers its path
+// (with a trailing "/").
 std::string MakeMixedSite(const std::string& folder, const std::string& rtfCorpus,
-                          const std::string& mp3, const std::vector<std::string>& mp3Names);
+                          const std::string& mp3, const std::vector<std::string>& mp3Names,
+                          std::size_t pdfs = 8);
