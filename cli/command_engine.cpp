@@ -8,6 +8,8 @@
 #include "platform/ansi.h"
 #include "platform/files.h"
 
+#include <exception>
+#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -17,26 +19,94 @@ std::string AnsiText(const Json& value) {
     return Utf8ToAnsi(value.get<std::string>());
 }
 
+TBaseRecord LinkFromJson(const Json& item) {
+    TBaseRecord link;
+    link.Category = item.value("category", 0);
+    link.Caption = Utf8ToAnsi(item.value("caption", ""));
+    link.URL = Utf8ToAnsi(item.value("url", ""));
+    link.Description = Utf8ToAnsi(item.value("description", ""));
+    for (const Json& keyword : item.value("keywords", Json::array())) {
+        link.Keywords.push_back(AnsiText(keyword));
+    }
+    return link;
+}
+
 // Replaces both lists with those of a JSON document in the form dump prints.
-void ListsFromJson(const Json& database) {
+// The links of the top-level "links" array are taken one by one as the parser
+// completes them and are never all held as JSON at once; a link that cannot
+// be taken is reported only after the whole document has parsed and the
+// categories were taken, as when the document is read first and then taken.
+void ListsFromJson(std::istream& input) {
     Cat->Clear();
     Base->Clear();
+    bool linksKey = false;  // the last top-level key read was "links"
+    bool streaming = false; // inside the array of that key
+    bool streamed = false;  // the last "links" value was such an array
+    std::exception_ptr linkError;
+    const auto take = [&](int depth, nlohmann::json::parse_event_t event, Json& parsed) {
+        using Event = nlohmann::json::parse_event_t;
+        if (depth == 1 && event == Event::key) {
+            linksKey = parsed == "links";
+            if (linksKey) {
+                Base->Clear();
+                linkError = nullptr;
+                streamed = false;
+            }
+            return true;
+        }
+        if (depth == 1 && event == Event::array_start && linksKey) {
+            streaming = streamed = true;
+            return true;
+        }
+        if (depth == 1 && event == Event::array_end) {
+            streaming = false;
+            return true;
+        }
+        const bool linkDone =
+            event == Event::object_end || event == Event::array_end || event == Event::value;
+        if (!streaming || depth != 2 || !linkDone) {
+            return true;
+        }
+        if (!linkError) {
+            try {
+                Base->Add(LinkFromJson(parsed));
+            } catch (...) {
+                linkError = std::current_exception();
+            }
+        }
+        return false;
+    };
+    const Json database = Json::parse(input, take);
     for (const Json& name : database.at("categories")) {
         Cat->Add(AnsiText(name));
     }
-    for (const Json& item : database.at("links")) {
-        TBaseRecord link;
-        link.Category = item.value("category", 0);
-        link.Caption = Utf8ToAnsi(item.value("caption", ""));
-        link.URL = Utf8ToAnsi(item.value("url", ""));
-        link.Description = Utf8ToAnsi(item.value("description", ""));
-        for (const Json& keyword : item.value("keywords", Json::array())) {
-            link.Keywords.push_back(AnsiText(keyword));
+    const Json& links = database.at("links");
+    if (streamed) {
+        if (linkError) {
+            std::rethrow_exception(linkError);
         }
-        Base->Add(link);
+        return;
+    }
+    for (const Json& item : links) {
+        Base->Add(LinkFromJson(item));
     }
 }
 
+// Text that dump(1) printed as a whole document's value at the given depth:
+// every line after the first indented by that many spaces more.
+std::string AtDepth(const std::string& json, std::size_t depth) {
+    std::string indented;
+    for (const char c : json) {
+        indented += c;
+        if (c == '\n') {
+            indented.append(depth, ' ');
+        }
+    }
+    return indented;
+}
+
+// Prints the lists as Json::dump(1) prints the whole document, one link at a
+// time, so that the links are never all held as JSON at once.
 int RunDump(const CliOptions& options, const std::string& engine) {
     if (!FileExists(engine)) {
         std::cerr << "Cannot open file " << engine << "\n";
@@ -47,26 +117,37 @@ int RunDump(const CliOptions& options, const std::string& engine) {
     if (!OpenEngine(engine, ui)) {
         return 1; // the JSON could not give the file's values back
     }
-    Json links = Json::array();
-    for (std::int32_t i = 0; i < Base->Count(); ++i) {
-        links.push_back(LinkJson(Base->GetLink(i)));
-    }
     std::vector<std::string> names;
     for (std::int32_t i = 0; i < Cat->Count(); ++i) {
         names.push_back(Cat->GetName(i));
     }
-    std::cout << Json{{"categories", JsonTextList(names)}, {"links", links}}.dump(1) << '\n';
+    std::cout << "{\n \"categories\": " << AtDepth(JsonTextList(names).dump(1), 1)
+              << ",\n \"links\": ";
+    if (Base->Count() == 0) {
+        std::cout << "[]";
+    } else {
+        std::cout << "[\n";
+        for (std::int32_t i = 0; i < Base->Count(); ++i) {
+            std::cout << "  " << AtDepth(LinkJson(Base->LinkAt(i)).dump(1), 2)
+                      << (i + 1 < Base->Count() ? ",\n" : "\n");
+        }
+        std::cout << " ]";
+    }
+    std::cout << "\n}\n";
     return 0;
 }
 
 int RunLoad(const CliOptions& options, const std::string& engine, const std::string& jsonFile) {
-    std::string text;
-    if (!ReadWholeFile(jsonFile, text)) {
+    std::ifstream input;
+    if (IsReadableFile(jsonFile)) {
+        input.open(jsonFile, std::ios::binary);
+    }
+    if (!input) {
         std::cerr << "Cannot open file " << jsonFile << "\n";
         return 1;
     }
     StartCore(options);
-    ListsFromJson(Json::parse(text));
+    ListsFromJson(input);
     EngineFileName = engine;
     CliUi ui;
     SaveEngine(ui);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Sitevane needs that are not there yet; with the
 # argument "tests", also those that the tests and benchmarks need; with
-# "screenshot", the virtual display and the tools that photograph the window.
+# "screenshot", the virtual display and the tools that photograph the window;
+# with "bench", the documentation pages and tools of bench/scan_vs_peers.sh.
 set -euo pipefail
 
 packages=(
@@ -24,6 +25,10 @@ if [ "${1:-}" = tests ]; then
     # the reference of the RTF converter benchmark
     unrtf
   )
+  command -v node >/dev/null 2>&1 || packages+=(nodejs npm)
+fi
+if [ "${1:-}" = bench ]; then
+  packages+=(python3.11-doc postgresql-doc-15 time)
   command -v node >/dev/null 2>&1 || packages+=(nodejs npm)
 fi
 if [ "${1:-}" = screenshot ]; then

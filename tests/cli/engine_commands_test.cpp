@@ -65,6 +65,37 @@ TEST(CliEngine, FailuresEndWithTheirMessage) {
     EXPECT_EQ(RunCli(WithProgramFolder() + "load '" + engine + "' '" + broken + "'").Status, 1);
 }
 
+// dump prints and load reads one link at a time: the text stays that of the
+// whole document printed at once, and load answers as reading the whole
+// document first would.
+TEST(CliEngine, LinksTakenOneByOneAsFromTheWholeDocument) {
+    ScratchFolder folder;
+    const std::string engine = folder.Write("engine.js", "//Settings\r\n//DatabaseEnd\r\n");
+    const auto load = [&](const std::string& json) {
+        return RunCli(WithProgramFolder() + "load '" + engine + "' '" +
+                          folder.Write("database.json", json) + "'",
+                      true);
+    };
+    const auto dump = [&] { return RunCli(WithProgramFolder() + "dump '" + engine + "'").Output; };
+
+    ASSERT_EQ(load(R"({"links":[{"caption":"a"}],"categories":["x"],)"
+                   R"("links":[{"caption":"b","keywords":[]},{"url":"u","keywords":["k","l"]}]})")
+                  .Status,
+              0);
+    const std::string text = dump();
+    EXPECT_EQ(text, nlohmann::ordered_json::parse(text).dump(1) + "\n");
+    EXPECT_EQ(nlohmann::json::parse(text)["links"].size(), 2u);
+    ASSERT_EQ(load(R"({"categories":[],"links":[]})").Status, 0);
+    EXPECT_EQ(dump(), "{\n \"categories\": [],\n \"links\": []\n}\n");
+
+    EXPECT_EQ(load(R"({"links":[{"caption":5}],"categories":[[1]]})").Output,
+              "[json.exception.type_error.302] type must be string, but is array\n");
+    EXPECT_EQ(load(R"({"categories":[],"links":[{"caption":5}, }])").Output,
+              "[json.exception.parse_error.101] parse error at line 1, column 42: syntax error "
+              "while parsing value - unexpected '}'; expected '[', '{', or a literal\n");
+    EXPECT_EQ(load(R"({"categories":[],"links":[{"caption":5}],"links":[]})").Status, 0);
+}
+
 TEST(CliEngine, NewAnswersNoWhenAFileWouldBeReplaced) {
     ScratchFolder folder;
     folder.Write("search.html", "my own page");
