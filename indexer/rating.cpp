@@ -152,6 +152,10 @@ bool TRating::LoadRatingKeys(const std::string& path) {
 
 void TRating::FixSettings() {
     IndexWordGroups();
+    tagIndex_.clear();
+    for (std::size_t i = 0; i < Tags.size(); ++i) {
+        tagIndex_.emplace(Tags[i].Name, i); // the first of a name counts
+    }
     settingsFixed_ = true;
 }
 
@@ -288,12 +292,20 @@ void TRating::AddMetaKeywords(TFileBuffer& page) {
     }
 }
 
-void TRating::PushTag(const std::string& name) {
-    TOpenTag tag{name, 0, false};
+const TTagRating* TRating::FindTag(const std::string& name) const {
+    if (settingsFixed_) {
+        const auto found = tagIndex_.find(name);
+        return found == tagIndex_.end() ? nullptr : &Tags[found->second];
+    }
     const auto found = std::find_if(Tags.begin(), Tags.end(), [&name](const TTagRating& rating) {
         return rating.Name == name;
     });
-    if (found != Tags.end()) {
+    return found == Tags.end() ? nullptr : &*found;
+}
+
+void TRating::PushTag(const std::string& name) {
+    TOpenTag tag{name, 0, false};
+    if (const TTagRating* found = FindTag(name)) {
         tag.Rating = found->Rating;
         if (tag.Rating < TagsMinimalRating) {
             tag.Suppress = true;

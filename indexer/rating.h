@@ -102,6 +102,8 @@ class TRating {
     TWordRating* FindWord(const std::string& lowerWord);
     void AppendWord(const std::string& lowerWord, std::int32_t position, double rating);
     void ReindexWords();
+    // The first entry of Tags with the name, or none.
+    const TTagRating* FindTag(const std::string& name) const;
     void ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit);
     void AddMetaKeywords(TFileBuffer& page);
 
@@ -121,4 +123,5 @@ class TRating {
     std::unordered_map<std::string, GroupFacts> groupIndex_;
     bool groupIndexReady_ = false;
     bool settingsFixed_ = false;
+    std::unordered_map<std::string, std::size_t> tagIndex_; // kept while the settings are fixed
 };
