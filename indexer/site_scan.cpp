@@ -161,38 +161,83 @@ void IndexOneFile(const std::string& file, std::int32_t category, ScanObserver& 
     Base->Add(record);
 }
 
+// One file of an update: a link's file for one entry of ExtensionList that
+// names its extension.
+struct UpdateStep {
+    std::int32_t Link;
+    std::string Path;
+    bool DontUpdate; // the link is marked dont_update: it is only shown
+    bool Handed;     // a page the workers analyse ahead
+};
+
+// Indexes a step's file again into its link, as its turn comes. A file gone
+// or unreadable by now keeps the link as it is, whatever was analysed ahead.
+void RunUpdateStep(const UpdateStep& step, ScanObserver& observer, TPageWorkers& workers,
+                   TRatingCache* ratings) {
+    observer.FileStarted(step.Path);
+    if (step.DontUpdate) {
+        return;
+    }
+    TBaseRecord record = Base->GetLink(step.Link);
+    const std::int32_t category = record.Category;
+    const std::string url = record.URL;
+    if (step.Handed) {
+        record = workers.TakeOldest();
+    }
+    // A pipe, a device or a file too large to read is never opened: its link
+    // stays as it is.
+    if (IsReadableFile(step.Path)) {
+        if (!step.Handed) {
+            IndexFile(step.Path, EngineFileName, record, ratings);
+        }
+        record.Category = category;
+        Base->SetLink(step.Link, record);
+    } else if (!FileExists(step.Path)) {
+        observer.PageNotFound(url);
+    }
+}
+
 void UpdateLinks(ScanObserver& observer, const TScanOptions& options) {
     TRatingCache cache;
     TRatingCache* ratings = options.CacheSettings ? &cache : nullptr;
+    TPageWorkers workers(options.Workers, EngineFileName, ratings);
+    const std::size_t ahead = 8 * std::max(1u, workers.Count());
+    std::deque<UpdateStep> steps;
     const std::int32_t count = Base->Count();
-    for (std::int32_t i = 0; i < count; ++i) {
-        TBaseRecord record = Base->GetLink(i);
-        const std::int32_t category = record.Category;
-        if (record.URL.find("://") != std::string::npos) {
+    for (std::int32_t i = 0; i <= count; ++i) {
+        // The oldest steps run once enough wait, and all at the end.
+        while (!steps.empty() && (steps.size() > ahead || i == count)) {
+            if (StopRequested) {
+                return;
+            }
+            RunUpdateStep(steps.front(), observer, workers, ratings);
+            steps.pop_front();
+        }
+        if (i == count) {
+            break;
+        }
+        const TBaseRecord& link = Base->LinkAt(i);
+        if (link.URL.find("://") != std::string::npos) {
             continue;
         }
-        const std::string path = UrlToPath(record.URL, EngineFileName);
+        const std::string path = UrlToPath(link.URL, EngineFileName);
         const std::string extension = ExtensionOf(path);
         for (const std::string& listed : AppSettings.ExtensionList) {
             if (listed != extension) {
                 continue;
             }
-            if (StopRequested) {
-                return;
-            }
-            observer.FileStarted(path);
             if (Base->IsDontUpdate(i)) {
+                steps.push_back({i, path, true, false});
                 break;
             }
-            // A pipe, a device or a file too large to read is never opened:
-            // its link stays as it is.
-            if (IsReadableFile(path)) {
-                IndexFile(path, EngineFileName, record, ratings);
-                record.Category = category;
-                Base->SetLink(i, record);
-            } else if (!FileExists(path)) {
-                observer.PageNotFound(record.URL);
+            // A file listed twice is indexed twice, the second time on this
+            // thread.
+            const bool handed = IsPage(extension) && IsReadableFile(path) &&
+                                (steps.empty() || steps.back().Link != i);
+            if (handed) {
+                workers.Hand(path);
             }
+            steps.push_back({i, path, false, handed});
         }
     }
 }

@@ -26,7 +26,7 @@ class ScanOptionsTest : public ::testing::Test {
         AppSettings.SetupDir = Folder.Path() + "setup/";
         CreateFolders(AppSettings.SetupDir);
         for (const char* name : {"tags.xml", "words.xml", "set.xml"}) {
-            CopyFile(ExecutableFolder() + name, AppSettings.SetupDir + name, false);
+            EXPECT_TRUE(CopyFile(ExecutableFolder() + name, AppSettings.SetupDir + name, false));
         }
         AppSettings.Extensions = DefaultExtensions;
         SplitExtensionList();
