@@ -314,26 +314,53 @@ std::vector<TBadCategory> TBase::LoadFromFile(const std::string& path) {
 
 std::vector<TBadCategory> TBase::LoadFromBuffer(TFileBuffer& engine) {
     const std::size_t first = links_.size();
-    std::vector<TBadCategory> problems;
+    std::vector<TBadCategory> problems = ForEachEngineLink(
+        engine, [this](TBaseRecord&& link) { links_.push_back(std::move(link)); });
+    for (TBadCategory& problem : problems) {
+        problem.Link += static_cast<std::int32_t>(first);
+    }
+    return problems;
+}
+
+std::vector<TBadCategory> ForEachEngineLink(TFileBuffer& engine,
+                                            const std::function<void(TBaseRecord&&)>& take) {
+    // The three arrays are read side by side, each from where its next element
+    // starts (-1 once it ended or when it is missing); ds and kw elements
+    // beyond the links of ln are never read.
     const BlockRange block = FindBlock(engine);
-    ReadArray(engine, block, "var ln=new Array(", [&](std::size_t, std::string&& element) {
-        links_.emplace_back();
+    const auto start = [&](const char* head) {
+        return FindHead(engine, block, head) ? engine.Position : -1;
+    };
+    std::int32_t links = start("var ln=new Array(");
+    std::int32_t descriptions = start("var ds=new Array(");
+    std::int32_t keywords = start("var kw=new Array(");
+    // The next element of an array, or none for the one empty element of an
+    // empty list.
+    const auto next = [&](std::int32_t& at, std::size_t index, std::string& element) {
+        engine.Position = at;
+        element = ReadQuoted(engine, '\'');
+        const bool more = ReadByte(engine) == ',';
+        at = more ? engine.Position : -1;
+        return index > 0 || more || !element.empty();
+    };
+    std::vector<TBadCategory> problems;
+    std::string element;
+    for (std::size_t index = 0; links >= 0; ++index) {
+        if (!next(links, index, element)) {
+            break;
+        }
+        TBaseRecord link;
         const std::string text = element.substr(0, element.find('+'));
-        if (!ReadLinkElement(std::move(element), links_.back())) {
-            problems.push_back({static_cast<std::int32_t>(links_.size() - 1), text});
+        if (!ReadLinkElement(std::move(element), link)) {
+            problems.push_back({static_cast<std::int32_t>(index), text});
         }
-    });
-    // ds and kw elements beyond the links that ln added are ignored.
-    const std::size_t added = links_.size() - first;
-    ReadArray(engine, block, "var ds=new Array(", [&](std::size_t j, std::string&& description) {
-        if (j < added) {
-            links_[first + j].Description = std::move(description);
+        if (descriptions >= 0 && next(descriptions, index, element)) {
+            link.Description = std::move(element);
         }
-    });
-    ReadArray(engine, block, "var kw=new Array(", [&](std::size_t j, std::string&& keywords) {
-        if (j < added) {
-            ReadKeywordElement(keywords, links_[first + j].Keywords);
+        if (keywords >= 0 && next(keywords, index, element)) {
+            ReadKeywordElement(element, link.Keywords);
         }
-    });
+        take(std::move(link));
+    }
     return problems;
 }

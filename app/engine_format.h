@@ -2,10 +2,23 @@
 // literals between the begin and end signatures of the page.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
+
+struct TBaseRecord;
+struct TBadCategory;
+struct TFileBuffer;
 
 // The text as the inside of a JavaScript string in apostrophes, safe inside an
 // HTML script element: apostrophes and backslashes are escaped, a carriage
 // return becomes a space, a line feed is dropped, and "</" and "<!" are written
 // "<\/" and "<\!". The engine file's reader gives the text back.
 std::string EscapeJs(const std::string& text);
+
+// Hands the links of an engine file's ln, ds and kw arrays to take one at a
+// time, in order, as TBase::LoadFromBuffer appends them, without holding them
+// all. Answers the links whose category number is no whole number (numbered
+// from 0 in the file).
+std::vector<TBadCategory> ForEachEngineLink(TFileBuffer& engine,
+                                            const std::function<void(TBaseRecord&&)>& take);

@@ -1,12 +1,14 @@
 // dump, load and new: the engine file's lists as JSON, and new engine files.
 #include "app/app_settings.h"
 #include "app/application.h"
+#include "app/engine_format.h"
 #include "cli/cli_command.h"
 #include "cli/cli_ui.h"
 #include "cli/json_text.h"
 #include "commands/engine_file.h"
 #include "platform/ansi.h"
 #include "platform/files.h"
+#include "readers/file_buffer.h"
 
 #include <exception>
 #include <fstream>
@@ -106,34 +108,34 @@ std::string AtDepth(const std::string& json, std::size_t depth) {
 }
 
 // Prints the lists as Json::dump(1) prints the whole document, one link at a
-// time, so that the links are never all held as JSON at once.
+// time as it is read from the engine file: the links are never all held, as
+// links or as JSON. A bad category number is reported as opening the engine
+// reports it, and nothing is printed then.
 int RunDump(const CliOptions& options, const std::string& engine) {
     if (!FileExists(engine)) {
         std::cerr << "Cannot open file " << engine << "\n";
         return 1;
     }
     StartCore(options);
+    TFileBuffer buffer;
+    OpenFileBuffer(buffer, engine);
     CliUi ui;
-    if (!OpenEngine(engine, ui)) {
+    if (!ReportBadCategories(ForEachEngineLink(buffer, [](TBaseRecord&&) {}), ui)) {
         return 1; // the JSON could not give the file's values back
     }
+    Cat->LoadFromBuffer(buffer);
     std::vector<std::string> names;
     for (std::int32_t i = 0; i < Cat->Count(); ++i) {
         names.push_back(Cat->GetName(i));
     }
     std::cout << "{\n \"categories\": " << AtDepth(JsonTextList(names).dump(1), 1)
               << ",\n \"links\": ";
-    if (Base->Count() == 0) {
-        std::cout << "[]";
-    } else {
-        std::cout << "[\n";
-        for (std::int32_t i = 0; i < Base->Count(); ++i) {
-            std::cout << "  " << AtDepth(LinkJson(Base->LinkAt(i)).dump(1), 2)
-                      << (i + 1 < Base->Count() ? ",\n" : "\n");
-        }
-        std::cout << " ]";
-    }
-    std::cout << "\n}\n";
+    const char* separator = "[\n  ";
+    ForEachEngineLink(buffer, [&](TBaseRecord&& link) {
+        std::cout << separator << AtDepth(LinkJson(link).dump(1), 2);
+        separator = ",\n  ";
+    });
+    std::cout << (*separator == '[' ? "[]" : "\n ]") << "\n}\n";
     return 0;
 }
 

@@ -41,27 +41,6 @@ std::vector<TBadCategory> LoadLists(const std::string& path) {
     return problems;
 }
 
-// Tells the person which links had a category number that is no number; true
-// when there were none.
-bool ReportBadCategories(const std::vector<TBadCategory>& problems, Ui& ui) {
-    if (problems.empty()) {
-        return true;
-    }
-    constexpr std::size_t Listed = 10;
-    std::string text;
-    for (std::size_t i = 0; i < problems.size() && i < Listed; ++i) {
-        text += "'" + problems[i].Text + "' is not a valid integer value (link " +
-                std::to_string(problems[i].Link + 1) + ")\n";
-    }
-    if (problems.size() > Listed) {
-        text += "and " + std::to_string(problems.size() - Listed) + " more\n";
-    }
-    text += problems.size() == 1 ? "The link was given category 0."
-                                 : "These links were given category 0.";
-    ui.ShowMessage(text, "Warning", MessageIcon::Warning);
-    return false;
-}
-
 bool EndsWith(const std::string& text, const std::string& ending) {
     return text.size() >= ending.size() &&
            AnsiLowerCase(text.substr(text.size() - ending.size())) == ending;
@@ -142,6 +121,25 @@ void PointSearchPageAtEngine(const std::string& templateFolder, const std::strin
 }
 
 } // namespace
+
+bool ReportBadCategories(const std::vector<TBadCategory>& problems, Ui& ui) {
+    if (problems.empty()) {
+        return true;
+    }
+    constexpr std::size_t Listed = 10;
+    std::string text;
+    for (std::size_t i = 0; i < problems.size() && i < Listed; ++i) {
+        text += "'" + problems[i].Text + "' is not a valid integer value (link " +
+                std::to_string(problems[i].Link + 1) + ")\n";
+    }
+    if (problems.size() > Listed) {
+        text += "and " + std::to_string(problems.size() - Listed) + " more\n";
+    }
+    text += problems.size() == 1 ? "The link was given category 0."
+                                 : "These links were given category 0.";
+    ui.ShowMessage(text, "Warning", MessageIcon::Warning);
+    return false;
+}
 
 std::string FolderOf(const std::string& path) {
     return path.substr(0, path.rfind(PathSeparator) + 1);

@@ -2,9 +2,11 @@
 // as, build into a page, save as template, and showing the search page.
 #pragma once
 
+#include "app/base.h"
 #include "commands/ui.h"
 
 #include <string>
+#include <vector>
 
 extern const char* const CannotSaveMessage;
 extern const char* const EngineNotFoundMessage;
@@ -15,6 +17,9 @@ std::string FolderOf(const std::string& path);
 // Reads both lists from the engine file. A link whose category number is no
 // number gets category 0 and is reported; false then.
 bool OpenEngine(const std::string& path, Ui& ui);
+// Tells the person which links had a category number that is no number; true
+// when there were none.
+bool ReportBadCategories(const std::vector<TBadCategory>& problems, Ui& ui);
 // Copies the template's folder beside newPath, renames its engine page svx.html
 // to newPath and loads the lists from it.
 void NewEngineFromTemplate(const std::string& newPath, const std::string& templateName, Ui& ui);
