@@ -7,7 +7,7 @@
 
 namespace {
 
-bool IsDigit(int c) {
+constexpr bool IsDigit(int c) {
     return c >= '0' && c <= '9';
 }
 
@@ -44,7 +44,7 @@ constexpr std::array<unsigned char, 256> MakeByteClasses() {
 
 constexpr std::array<unsigned char, 256> ByteClasses = MakeByteClasses();
 
-bool Is(int c, ByteClass byteClass) {
+constexpr bool Is(int c, ByteClass byteClass) {
     return (ByteClasses[static_cast<unsigned char>(c)] & byteClass) != 0;
 }
 
