@@ -4,6 +4,7 @@
 
 #include "app/base.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <exception>
@@ -25,7 +26,9 @@ class TPageWorkers {
     TPageWorkers(const TPageWorkers&) = delete;
     TPageWorkers& operator=(const TPageWorkers&) = delete;
 
-    unsigned Count() const { return static_cast<unsigned>(threads_.size()); }
+    // How many files a run may have waiting for their turn: enough to keep
+    // every worker busy, few enough that Stop wastes little work.
+    std::size_t Lookahead() const { return 8 * std::max<std::size_t>(1, threads_.size()); }
 
     void Hand(const std::string& page);
     // How many pages were handed in and not taken back yet.

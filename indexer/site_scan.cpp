@@ -95,10 +95,7 @@ void Enqueue(const std::string& file, ScanRun& run) {
     if (IsPage(extension)) {
         run.Workers.Hand(file);
     }
-    // Enough pages ahead to keep every worker busy, few enough that Stop
-    // wastes little work.
-    const std::size_t ahead = 8 * std::max<std::size_t>(1, run.Workers.Count());
-    while (run.Waiting.size() > ahead && !StopRequested) {
+    while (run.Waiting.size() > run.Workers.Lookahead() && !StopRequested) {
         IndexOldest(run);
     }
 }
@@ -201,12 +198,11 @@ void UpdateLinks(ScanObserver& observer, const TScanOptions& options) {
     TRatingCache cache;
     TRatingCache* ratings = options.CacheSettings ? &cache : nullptr;
     TPageWorkers workers(options.Workers, EngineFileName, ratings);
-    const std::size_t ahead = 8 * std::max(1u, workers.Count());
     std::deque<UpdateStep> steps;
     const std::int32_t count = Base->Count();
     for (std::int32_t i = 0; i <= count; ++i) {
         // The oldest steps run once enough wait, and all at the end.
-        while (!steps.empty() && (steps.size() > ahead || i == count)) {
+        while (!steps.empty() && (steps.size() > workers.Lookahead() || i == count)) {
             if (StopRequested) {
                 return;
             }
