@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/integer_text.h"
 #include "platform/registry.h"
+#include "platform/user_folders.h"
 #include "readers/settings_items.h"
 
 #include <limits>
@@ -19,6 +20,10 @@ TAppSettings AppSettings;
 namespace {
 
 const char* const MachineMarker = "SetupDir";
+// The program folder whose defaults the machine-wide key holds: a key that
+// another copy of the program (a build tree, another prefix) wrote on its first
+// start describes that copy, not this one.
+const char* const DefaultsMarker = "DefaultsOf";
 
 void WriteWindowPlacement(RegistryKey& key, const TAppSettings& placement) {
     key.WriteInteger("X0", placement.X0);
@@ -44,10 +49,21 @@ void ApplyIndexDepthLimit(const std::string& value) {
 
 } // namespace
 
+std::string ProgramFolder() {
+    const std::string executableFolder = ExecutableFolder();
+    if (FileExists(executableFolder + "set.xml")) {
+        return executableFolder;
+    }
+    const std::string withoutSeparator = executableFolder.substr(0, executableFolder.size() - 1);
+    const std::string installed =
+        withoutSeparator.substr(0, withoutSeparator.rfind(PathSeparator) + 1) + "share/sitevane/";
+    return FolderExists(installed) ? installed : executableFolder;
+}
+
 void ApplyDefaultFolders(TAppSettings& settings, const std::string& setupDir) {
     settings.SetupDir = WithTrailingSeparator(setupDir);
     settings.TemplatesPath = settings.SetupDir + "Templates" + PathSeparator;
-    settings.ProjectsPath = settings.SetupDir + "Projects" + PathSeparator;
+    settings.ProjectsPath = UserDocumentsFolder();
     settings.DefEngineName = "svxdb.js";
     settings.BeginSignature = "//Settings";
     settings.EndSignature = "//DatabaseEnd";
@@ -55,9 +71,10 @@ void ApplyDefaultFolders(TAppSettings& settings, const std::string& setupDir) {
 
 bool WriteDefaultSettings() {
     TAppSettings defaults;
-    ApplyDefaultFolders(defaults, ExecutableFolder());
+    ApplyDefaultFolders(defaults, ProgramFolder());
 
     RegistryKey machine(RegistryScope::MachineWide);
+    machine.WriteString(DefaultsMarker, defaults.SetupDir);
     machine.WriteString("SetupDir", defaults.SetupDir);
     machine.WriteString("TemplatesPath", defaults.TemplatesPath);
     machine.WriteString("ProjectsPath", defaults.ProjectsPath);
@@ -73,10 +90,13 @@ bool WriteDefaultSettings() {
 }
 
 void ReadRegistrySettings() {
+    const std::string programFolder = ProgramFolder();
     const bool stored =
         RegistryKey(RegistryScope::MachineWide).Contains(MachineMarker) || WriteDefaultSettings();
-    if (stored) {
-        const RegistryKey machine(RegistryScope::MachineWide);
+    const RegistryKey machine(RegistryScope::MachineWide);
+    const bool anotherCopysDefaults =
+        machine.Contains(DefaultsMarker) && machine.ReadString(DefaultsMarker) != programFolder;
+    if (stored && !anotherCopysDefaults) {
         AppSettings.SetupDir = machine.ReadString("SetupDir");
         AppSettings.TemplatesPath = machine.ReadString("TemplatesPath");
         AppSettings.ProjectsPath = machine.ReadString("ProjectsPath");
@@ -84,7 +104,7 @@ void ReadRegistrySettings() {
         AppSettings.BeginSignature = machine.ReadString("BeginSignature");
         AppSettings.EndSignature = machine.ReadString("EndSignature");
     } else {
-        ApplyDefaultFolders(AppSettings, ExecutableFolder());
+        ApplyDefaultFolders(AppSettings, programFolder);
     }
 
     const TAppSettings defaults;
@@ -102,10 +122,27 @@ void SaveWindowPlacement() {
     user.Flush();
 }
 
+std::string SettingsFilePath(const std::string& name) {
+    const std::string own = AppSettings.UserSettingsPath + name;
+    return !AppSettings.UserSettingsPath.empty() && FileExists(own) ? own
+                                                                    : AppSettings.SetupDir + name;
+}
+
+std::string EditableSettingsFile(const std::string& name) {
+    const std::string program = AppSettings.SetupDir + name;
+    if (AppSettings.UserSettingsPath.empty()) {
+        return program;
+    }
+    const std::string own = AppSettings.UserSettingsPath + name;
+    const bool ready = FileExists(own) || (CreateFolders(AppSettings.UserSettingsPath) &&
+                                           CopyFile(program, own, true));
+    return ready ? own : program;
+}
+
 void LoadSetXml() {
     AppSettings.IndexDepthLimit = DefaultIndexDepthLimit;
     AppSettings.PdfTextTimeLimit = DefaultPdfTextTimeLimit;
-    ReadSettingsFile(AppSettings.SetupDir + "set.xml", "settings", "value", TValueMode::Text,
+    ReadSettingsFile(SettingsFilePath("set.xml"), "settings", "value", TValueMode::Text,
                      [](const std::string& name, const std::string& value) {
                          if (name == "Extensions") {
                              AppSettings.Extensions = value;

@@ -17,6 +17,10 @@ struct TAppSettings {
     std::string SetupDir; // ends with the separator
     std::string TemplatesPath;
     std::string ProjectsPath;
+    // The person's own copies of set.xml, tags.xml and words.xml, and their own
+    // templates; empty when the run has none (a program folder given to it).
+    std::string UserSettingsPath;
+    std::string UserTemplatesPath;
     std::string DefEngineName;
     std::string BeginSignature;
     std::string EndSignature;
@@ -43,8 +47,19 @@ void ReadRegistrySettings();
 bool WriteDefaultSettings();
 void SaveWindowPlacement();
 
+// The folder of the program's own files: the executable's in a build tree,
+// PREFIX/share/sitevane/ for a program installed in PREFIX/bin.
+std::string ProgramFolder();
+
 // Sets the machine-wide values to their defaults for a program kept in setupDir.
 void ApplyDefaultFolders(TAppSettings& settings, const std::string& setupDir);
+
+// The settings file of that name (set.xml, tags.xml, words.xml) to read: the
+// person's own copy when there is one, else the program's.
+std::string SettingsFilePath(const std::string& name);
+// The person's own copy of that settings file, made from the program's when it
+// is missing, for editing; the program's file when the run has no own copies.
+std::string EditableSettingsFile(const std::string& name);
 
 // Reads Extensions, IndexDepthLimit and PdfTextTimeLimit from SetupDir/set.xml.
 // A limit that is not a whole number (of kilobytes fitting the 32-bit byte

@@ -2,6 +2,7 @@
 
 #include "app/app_settings.h"
 #include "app/documents.h"
+#include "platform/user_folders.h"
 
 std::unique_ptr<TCat> Cat;
 std::unique_ptr<TBase> Base;
@@ -11,6 +12,8 @@ void InitApplication(const std::string& setupDir) {
     AppSettings = TAppSettings();
     if (setupDir.empty()) {
         ReadRegistrySettings();
+        AppSettings.UserSettingsPath = UserConfigFolder();
+        AppSettings.UserTemplatesPath = UserDataFolder() + "Templates/";
     } else {
         ApplyDefaultFolders(AppSettings, setupDir);
     }

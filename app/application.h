@@ -15,7 +15,8 @@ extern std::string EngineFileName;
 
 // Reads the settings and creates the empty lists. With setupDir given, the
 // registry stand-in is neither read nor written: the folders are the defaults
-// for that program folder and the window placement is the default.
+// for that program folder, the window placement is the default, and the
+// person's own settings files and templates are not used.
 void InitApplication(const std::string& setupDir = std::string());
 
 // Stores the window placement and frees the lists.

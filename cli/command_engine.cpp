@@ -2,6 +2,7 @@
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "app/engine_format.h"
+#include "app/template_folders.h"
 #include "cli/cli_command.h"
 #include "cli/cli_ui.h"
 #include "cli/json_text.h"
@@ -158,7 +159,7 @@ int RunLoad(const CliOptions& options, const std::string& engine, const std::str
 
 int RunNew(const CliOptions& options, const std::string& engine, const std::string& templateName) {
     StartCore(options);
-    if (!FolderExists(AppSettings.TemplatesPath + templateName)) {
+    if (!FolderExists(TemplateFolder(templateName))) {
         std::cerr << "There is no template " << templateName << " in " << AppSettings.TemplatesPath
                   << "\n";
         return 1;

@@ -1,7 +1,7 @@
 #include "app/app_settings.h"
 #include "cli/cli_command.h"
 #include "cli/json_text.h"
-#include "indexer/rating.h"
+#include "indexer/rating_cache.h"
 
 #include <iostream>
 #include <memory>
@@ -13,9 +13,8 @@ int RunRate(const CliOptions& options, const std::string& page) {
         return 1;
     }
     StartCore(options);
-    const std::string& setup = AppSettings.SetupDir;
     TRating rating;
-    rating.LoadSettings(setup + "tags.xml", setup + "words.xml", setup + "set.xml");
+    LoadRatingSettings(rating);
     rating.RateFile(page, AppSettings.IndexDepthLimit);
     Json words = Json::array();
     for (const TWordRating& word : rating.Words) {

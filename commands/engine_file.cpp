@@ -3,6 +3,7 @@
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "app/documents.h"
+#include "app/template_folders.h"
 #include "platform/ansi.h"
 #include "platform/file_replacement.h"
 #include "platform/files.h"
@@ -154,7 +155,7 @@ bool OpenEngine(const std::string& path, Ui& ui) {
 
 void NewEngineFromTemplate(const std::string& newPath, const std::string& templateName, Ui& ui) {
     const std::string folder = FolderOf(newPath);
-    const std::string templateFolder = AppSettings.TemplatesPath + templateName + PathSeparator;
+    const std::string templateFolder = TemplateFolder(templateName);
     CopyTemplateTree(templateFolder, folder, ui);
     RenameFile(folder + TemplateEnginePage, newPath);
     PointSearchPageAtEngine(templateFolder, newPath);
@@ -225,7 +226,7 @@ bool BuildInto(const std::string& path, Ui& ui) {
 }
 
 bool SaveEngineAsTemplate(const std::string& templateName, Ui& ui) {
-    const std::string folder = AppSettings.TemplatesPath + templateName;
+    const std::string folder = SavedTemplateFolder(templateName);
     CreateFolders(folder);
     const std::string page = folder + PathSeparator + OwnTemplateEnginePage;
     CopyFile(EngineFileName, page, false);

@@ -2,6 +2,7 @@
 
 #include "app/app_settings.h"
 #include "app/application.h"
+#include "app/template_folders.h"
 #include "commands/engine_file.h"
 #include "commands/window_ui.h"
 #include "indexer/document_index.h"
@@ -117,12 +118,7 @@ void SelectLinkFile(LinkForm& form, const std::string& file) {
 NewForm MakeNewForm() {
     NewForm form;
     form.Path = AppSettings.ProjectsPath + AppSettings.DefEngineName;
-    std::vector<FolderEntry> entries;
-    ListFolder(AppSettings.TemplatesPath, entries);
-    for (const FolderEntry& entry : entries) {
-        form.Templates.push_back(entry.Name);
-    }
-    std::sort(form.Templates.begin(), form.Templates.end());
+    form.Templates = TemplateNames();
     form.Selected = form.Templates.empty() ? -1 : 0;
     return form;
 }

@@ -125,11 +125,11 @@ void WindowCommands::Dispatch(Action action) {
         viewAsCategories_ = action == Action::ViewCat;
         return SetViewStatus();
     case Action::RatSet:
-        return EditDocument(AppSettings.SetupDir + "set.xml");
+        return EditDocument(EditableSettingsFile("set.xml"));
     case Action::TagSet:
-        return EditDocument(AppSettings.SetupDir + "tags.xml");
+        return EditDocument(EditableSettingsFile("tags.xml"));
     case Action::WordRat:
-        return EditDocument(AppSettings.SetupDir + "words.xml");
+        return EditDocument(EditableSettingsFile("words.xml"));
     case Action::HelpIndex:
         return OpenHelpPage(HelpPage::Index);
     case Action::HelpSearch:

@@ -112,12 +112,11 @@ void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& 
         record.Category = StrToInt(TrimBlanks(code));
     }
 
-    const std::string& setup = AppSettings.SetupDir;
     TRating ownRating;
     if (!ratings) {
-        ownRating.LoadSettings(setup + "tags.xml", setup + "words.xml", setup + "set.xml");
+        LoadRatingSettings(ownRating);
     }
-    TRating& rating = ratings ? ratings->Rating(setup) : ownRating;
+    TRating& rating = ratings ? ratings->Rating() : ownRating;
     rating.RatePage(buffer, AppSettings.IndexDepthLimit);
     for (const TWordRating& word : rating.Words) {
         record.Keywords.push_back(word.Word);

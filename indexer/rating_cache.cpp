@@ -1,22 +1,37 @@
 #include "indexer/rating_cache.h"
 
-TRating& TRatingCache::Rating(const std::string& setupDir) {
-    const std::array<std::string, 3> paths = {setupDir + "tags.xml", setupDir + "words.xml",
-                                              setupDir + "set.xml"};
+#include "app/app_settings.h"
+
+namespace {
+
+std::array<std::string, 3> RatingSettingsFiles() {
+    return {SettingsFilePath("tags.xml"), SettingsFilePath("words.xml"),
+            SettingsFilePath("set.xml")};
+}
+
+} // namespace
+
+bool LoadRatingSettings(TRating& rating) {
+    const std::array<std::string, 3> paths = RatingSettingsFiles();
+    return rating.LoadSettings(paths[0], paths[1], paths[2]);
+}
+
+TRating& TRatingCache::Rating() {
+    const std::array<std::string, 3> paths = RatingSettingsFiles();
     // Stamped before reading: a change made while the files are read shows
     // at the next page.
     std::array<FileStamp, 3> stamps;
     for (std::size_t i = 0; i < paths.size(); ++i) {
         stamps[i] = StampOf(paths[i]);
     }
-    if (!loaded_ || setupDir != setupDir_ || stamps != stamps_) {
+    if (!loaded_ || paths != paths_ || stamps != stamps_) {
         loaded_ = false;
         // A fresh rating, so that a key taken out of set.xml falls back to its
         // default as it does for settings read anew.
         rating_ = TRating();
         rating_.LoadSettings(paths[0], paths[1], paths[2]);
         rating_.FixSettings();
-        setupDir_ = setupDir;
+        paths_ = paths;
         stamps_ = stamps;
         loaded_ = true;
     }

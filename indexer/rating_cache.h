@@ -1,6 +1,7 @@
 // The rating settings of a run over many pages (a site scan, an update): read
-// once and again only when tags.xml, words.xml or set.xml changed on disk, so
-// that every page is rated as with settings read just for it.
+// once and again only when tags.xml, words.xml or set.xml changed on disk (or
+// the person's own copy of one appeared or went), so that every page is rated
+// as with settings read just for it.
 #pragma once
 
 #include "indexer/rating.h"
@@ -9,14 +10,18 @@
 #include <array>
 #include <string>
 
+// Loads the settings files the run reads (each the person's own copy when
+// there is one) into rating.
+bool LoadRatingSettings(TRating& rating);
+
 class TRatingCache {
   public:
-    // The rating for the next page, with the settings of the three files in
-    // setupDir. Raises ConversionError as LoadSettings does, every time.
-    TRating& Rating(const std::string& setupDir);
+    // The rating for the next page, with the settings files the run reads.
+    // Raises ConversionError as LoadSettings does, every time.
+    TRating& Rating();
 
   private:
-    std::string setupDir_;
+    std::array<std::string, 3> paths_;
     std::array<FileStamp, 3> stamps_{};
     bool loaded_ = false;
     TRating rating_;

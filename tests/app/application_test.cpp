@@ -2,6 +2,7 @@
 #include "app/application.h"
 #include "platform/files.h"
 #include "platform/registry.h"
+#include "platform/user_folders.h"
 #include "support/scratch_folder.h"
 
 #include <filesystem>
@@ -13,7 +14,7 @@ TEST(Application, FirstStartWritesAndUsesTheDefaults) {
     const std::string setup = ExecutableFolder();
     EXPECT_EQ(AppSettings.SetupDir, setup);
     EXPECT_EQ(AppSettings.TemplatesPath, setup + "Templates/");
-    EXPECT_EQ(AppSettings.ProjectsPath, setup + "Projects/");
+    EXPECT_EQ(AppSettings.ProjectsPath, UserDocumentsFolder());
     EXPECT_EQ(AppSettings.DefEngineName, "svxdb.js");
     EXPECT_EQ(AppSettings.BeginSignature, "//Settings");
     EXPECT_EQ(AppSettings.EndSignature, "//DatabaseEnd");
@@ -22,7 +23,7 @@ TEST(Application, FirstStartWritesAndUsesTheDefaults) {
     EXPECT_EQ(AppSettings.DX, 640);
     EXPECT_EQ(AppSettings.DY, 400);
     EXPECT_FALSE(AppSettings.Maximize);
-    EXPECT_EQ(EngineFileName, setup + "Projects/svxdb.js");
+    EXPECT_EQ(EngineFileName, UserDocumentsFolder() + "svxdb.js");
     ASSERT_TRUE(Cat && Base);
     EXPECT_EQ(Cat->Count(), 0);
     EXPECT_EQ(Base->Count(), 0);
@@ -108,4 +109,27 @@ TEST(Application, AGivenProgramFolderLeavesTheRegistryAlone) {
     EXPECT_EQ(AppSettings.ExtensionList.size(), 13u);
     EXPECT_FALSE(FileExists(registry.Path() + "machine.conf"));
     EXPECT_FALSE(FileExists(registry.Path() + "user.conf"));
+}
+
+TEST(Application, ThePersonsOwnSettingsFilesAreReadFirst) {
+    RelocatedRegistry registry;
+    InitApplication();
+    EXPECT_EQ(AppSettings.UserSettingsPath, registry.Path() + "config/sitevane/");
+    EXPECT_EQ(SettingsFilePath("words.xml"), ExecutableFolder() + "words.xml");
+    // The first edit makes the person's copy from the program's file.
+    const std::string own = EditableSettingsFile("set.xml");
+    EXPECT_EQ(own, registry.Path() + "config/sitevane/set.xml");
+    std::string program;
+    std::string copy;
+    ASSERT_TRUE(ReadWholeFile(ExecutableFolder() + "set.xml", program) && ReadWholeFile(own, copy));
+    EXPECT_EQ(copy, program);
+    WriteWholeFile(own, "<settings><IndexDepthLimit value=\"7\"/>");
+    EXPECT_EQ(EditableSettingsFile("set.xml"), own); // kept, not copied again
+    LoadSetXml();
+    EXPECT_EQ(AppSettings.IndexDepthLimit, 7 * 1024);
+    DoneApplication();
+
+    InitApplication(ExecutableFolder()); // a given program folder: no own copies
+    EXPECT_EQ(SettingsFilePath("set.xml"), ExecutableFolder() + "set.xml");
+    EXPECT_EQ(AppSettings.IndexDepthLimit, 1024);
 }

@@ -1,8 +1,10 @@
 // sitevane-cli run as a separate process, as scripts run it.
 #include "platform/files.h"
+#include "platform/user_folders.h"
 #include "support/cli_run.h"
 #include "support/scratch_folder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -13,7 +15,7 @@ TEST(Cli, SettingsOnACleanMachineAreTheDefaults) {
     const auto settings = nlohmann::json::parse(run.Output);
     EXPECT_EQ(settings["SetupDir"], CliFolder());
     EXPECT_EQ(settings["TemplatesPath"], CliFolder() + "Templates/");
-    EXPECT_EQ(settings["ProjectsPath"], CliFolder() + "Projects/");
+    EXPECT_EQ(settings["ProjectsPath"], UserDocumentsFolder());
     EXPECT_EQ(settings["DefEngineName"], "svxdb.js");
     EXPECT_EQ(settings["BeginSignature"], "//Settings");
     EXPECT_EQ(settings["EndSignature"], "//DatabaseEnd");
@@ -41,6 +43,26 @@ TEST(Cli, SettingsFromAGivenProgramFolder) {
     EXPECT_EQ(settings["ExtensionList"], nlohmann::json({"htm", "caf\xC3\xA9"}));
     EXPECT_EQ(settings["TemplatesPath"], setup.Path() + "Templates/");
     EXPECT_FALSE(FileExists(registry.Path() + "machine.conf"));
+}
+
+TEST(Cli, AnInstalledProgramFindsItsShareFolder) {
+    RelocatedRegistry registry;
+    ScratchFolder prefix;
+    CreateFolders(prefix.Path() + "bin");
+    ASSERT_TRUE(CopyFile(SITEVANE_CLI, prefix.Path() + "bin/sitevane-cli", false));
+    std::filesystem::permissions(prefix.Path() + "bin/sitevane-cli",
+                                 std::filesystem::perms::owner_all);
+    prefix.Write("share/sitevane/set.xml", "<settings><IndexDepthLimit value=\"3\"/>");
+    // The build tree's program starts first and writes its defaults.
+    ASSERT_EQ(RunCli("settings").Status, 0);
+    const CliResult run = RunProgram(prefix.Path() + "bin/sitevane-cli", "settings");
+    ASSERT_EQ(run.Status, 0);
+    const auto settings = nlohmann::json::parse(run.Output);
+    EXPECT_EQ(settings["SetupDir"], prefix.Path() + "share/sitevane/");
+    EXPECT_EQ(settings["TemplatesPath"], prefix.Path() + "share/sitevane/Templates/");
+    EXPECT_EQ(settings["IndexDepthLimit"], 3072);
+    // and the build tree's program still finds its own folder.
+    EXPECT_EQ(nlohmann::json::parse(RunCli("settings").Output)["SetupDir"], CliFolder());
 }
 
 TEST(Cli, TokensPrintsOneJsonObjectALine) {

@@ -1,3 +1,4 @@
+#include "app/template_folders.h"
 #include "commands/engine_file.h"
 #include "platform/files.h"
 #include "support/engine_fixture.h"
@@ -101,6 +102,20 @@ TEST_F(TemplatesTest, SaveAsTemplateKeepsTheEngineInTheTemplate) {
     EXPECT_NE(Content(page).find("'0+Added+added.html'"), std::string::npos);
     EXPECT_EQ(Content(Folder.Path() + "svxdb.js"), EnginePage);
     EXPECT_TRUE(Person.Messages.empty());
+}
+
+TEST_F(TemplatesTest, ThePersonsOwnTemplatesComeFirst) {
+    AppSettings.UserTemplatesPath = Folder.Path() + "own/";
+    Folder.Write("setup/Templates/Script/svx.html", EnginePage);
+    Folder.Write("setup/Templates/Zeta/svx.html", EnginePage);
+    WriteWholeFile(EngineFileName, EnginePage);
+    OpenEngine(EngineFileName, Person);
+    SaveEngineAsTemplate("Zeta", Person);
+    SaveEngineAsTemplate("Mine", Person);
+    EXPECT_EQ(EngineFileName, Folder.Path() + "own/Mine/qzv.html");
+    EXPECT_EQ(TemplateNames(), std::vector<std::string>({"Mine", "Zeta", "Script", "Standard"}));
+    EXPECT_EQ(TemplateFolder("Zeta"), Folder.Path() + "own/Zeta/");
+    EXPECT_EQ(TemplateFolder("Script"), Folder.Path() + "setup/Templates/Script/");
 }
 
 TEST_F(TemplatesTest, SaveAsAndBuildIntoChangeTheEngineFile) {

@@ -4,10 +4,13 @@
 #include <sys/wait.h>
 
 CliResult RunCli(const std::string& arguments, bool errorOutput) {
+    return RunProgram(SITEVANE_CLI, arguments, errorOutput);
+}
+
+CliResult RunProgram(const std::string& program, const std::string& arguments, bool errorOutput) {
     const std::string redirect = errorOutput ? " 2>&1 >/dev/null" : " 2>/dev/null";
     CliResult result;
-    FILE* pipe =
-        ::popen((std::string("'") + SITEVANE_CLI + "' " + arguments + redirect).c_str(), "r");
+    FILE* pipe = ::popen(("'" + program + "' " + arguments + redirect).c_str(), "r");
     char chunk[4096];
     std::size_t got;
     while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) {

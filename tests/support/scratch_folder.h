@@ -33,13 +33,20 @@ class ScopedEnvironment {
     std::string oldValue_;
 };
 
-// Moves the registry stand-in into a folder of its own for the object's lifetime.
+// Moves the registry stand-in, and the person's configuration and data folders
+// (config/ and data/ below it), into a folder of its own for the object's
+// lifetime.
 class RelocatedRegistry {
   public:
-    RelocatedRegistry() : environment_("SITEVANE_REGISTRY_DIR", folder_.Path()) {}
+    RelocatedRegistry()
+        : environment_("SITEVANE_REGISTRY_DIR", folder_.Path()),
+          config_("XDG_CONFIG_HOME", folder_.Path() + "config"),
+          data_("XDG_DATA_HOME", folder_.Path() + "data") {}
     const std::string& Path() const { return folder_.Path(); }
 
   private:
     ScratchFolder folder_;
     ScopedEnvironment environment_;
+    ScopedEnvironment config_;
+    ScopedEnvironment data_;
 };
