@@ -11,6 +11,7 @@
 
 const char* const AppTitle = "Sitevane";
 const char* const ProductTitle = "Brimlow Sitevane";
+const char* const ProgramVersion = SITEVANE_VERSION;
 const char* const HomePageAddress = "https://sitevane.org/";
 const char* const DefaultExtensions =
     "html, htm, shtml, phtml, php, asp, jsp, txt, asc, pdf, rtf, mp3, m3u";

@@ -8,6 +8,7 @@
 
 extern const char* const AppTitle;
 extern const char* const ProductTitle;
+extern const char* const ProgramVersion;
 extern const char* const HomePageAddress;
 extern const char* const DefaultExtensions;
 constexpr std::int32_t DefaultIndexDepthLimit = 1024;

@@ -1,11 +1,14 @@
-// update and addsite: the base update and the site scan for batch runs, with a
-// progress line on standard error when it is a terminal and a summary at the end.
+// update, addsite and sync: the base update, the site scan and both together
+// for batch runs, with a progress line on standard error when it is a terminal
+// and a summary at the end.
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "cli/cli_command.h"
 #include "cli/cli_ui.h"
+#include "cli/json_text.h"
 #include "commands/engine_file.h"
 #include "indexer/site_scan.h"
+#include "indexer/site_sync.h"
 #include "platform/ansi.h"
 #include "platform/files.h"
 
@@ -14,6 +17,8 @@
 #include <iostream>
 #include <memory>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -35,6 +40,14 @@ class ProgressReport : public ScanObserver {
         EndLine();
         std::cerr << "The page " << AnsiToUtf8(url) << " is not found.\n";
     }
+    void FileFailed(const std::string& path, const std::string& reason) override {
+        EndLine();
+        std::cerr << AnsiToUtf8(path) << ": " << AnsiToUtf8(reason) << "\n";
+        Failures.emplace_back(path, reason);
+    }
+
+    // The files skipped as failed, with the reasons.
+    std::vector<std::pair<std::string, std::string>> Failures;
 
     void Summary(const char* done, int skipped) {
         EndLine();
@@ -120,6 +133,62 @@ int RunAddSite(const CliOptions& options, const std::string& engine, const std::
     return ui.Failed() ? 1 : 0;
 }
 
+struct SyncArguments {
+    std::string Engine;
+    std::string Folder;
+    std::int32_t Category = 0;
+    bool Recurse = false;
+    bool DryRun = false;
+    bool Json = false;
+};
+
+void PrintSyncSummary(const TSyncCounts& counts, const ProgressReport& progress, bool saved,
+                      const SyncArguments& arguments) {
+    if (!arguments.Json) {
+        const char* const end = saved              ? ""
+                                : arguments.DryRun ? ", not saved (dry run)"
+                                                   : ", not saved";
+        std::cout << counts.Added << " added, " << counts.Updated << " updated, " << counts.Removed
+                  << " removed, " << counts.Unchanged << " unchanged, " << counts.Failed
+                  << " failed" << end << "\n";
+        return;
+    }
+    Json failures = Json::array();
+    for (const auto& [path, reason] : progress.Failures) {
+        failures.push_back({{"path", JsonText(path)}, {"reason", JsonText(reason)}});
+    }
+    const Json summary = {{"added", counts.Added},          {"updated", counts.Updated},
+                          {"removed", counts.Removed},      {"unchanged", counts.Unchanged},
+                          {"failed", counts.Failed},        {"saved", saved},
+                          {"failures", std::move(failures)}};
+    std::cout << summary.dump(1) << "\n";
+}
+
+// 0: saved (or, with --dry-run, nothing failed); 1: it could not be saved;
+// 3: saved, but some files failed.
+int RunSync(const CliOptions& options, const SyncArguments& arguments) {
+    CliUi ui;
+    if (!Open(options, arguments.Engine, ui)) {
+        return 1;
+    }
+    const std::string site = WithTrailingSeparator(
+        std::filesystem::absolute(arguments.Folder).lexically_normal().string());
+    if (!FolderExists(site)) {
+        std::cerr << "Cannot open folder " << arguments.Folder << "\n";
+        return 1;
+    }
+    ProgressReport progress;
+    StopRequested = false;
+    const TSyncCounts counts = SyncSite(site, arguments.Category, arguments.Recurse, progress);
+    StopRequested = true;
+    const bool saved = !arguments.DryRun && SaveEngine(ui);
+    PrintSyncSummary(counts, progress, saved, arguments);
+    if (!arguments.DryRun && !saved) {
+        return 1;
+    }
+    return counts.Failed > 0 ? 3 : 0;
+}
+
 } // namespace
 
 void AddScanCommands(CLI::App& app, CliOptions& options) {
@@ -151,4 +220,16 @@ void AddScanCommands(CLI::App& app, CliOptions& options) {
             RunAddSite(options, arguments->Engine, arguments->Folder, arguments->Category,
                        arguments->Recurse, arguments->Existing);
     });
+
+    auto sync = std::make_shared<SyncArguments>();
+    CLI::App* command = app.add_subcommand(
+        "sync", "Bring ENGINE up to date with DIR: index its links again, add the files no link "
+                "has into category CAT, drop the links whose file is gone, and save it once");
+    command->add_option("ENGINE", sync->Engine, "the engine file")->required();
+    command->add_option("DIR", sync->Folder, "the site folder")->required();
+    command->add_option("CAT", sync->Category, "the category number of the new links")->required();
+    command->add_flag("--recurse", sync->Recurse, "walk the subfolders too");
+    command->add_flag("--dry-run", sync->DryRun, "count what would change, and save nothing");
+    command->add_flag("--json", sync->Json, "print the summary as a JSON object");
+    command->callback([&options, sync] { options.ExitStatus = RunSync(options, *sync); });
 }

@@ -1,4 +1,5 @@
 // sitevane-cli: the core's operations for build pipelines and scripts.
+#include "app/app_settings.h"
 #include "app/application.h"
 #include "cli/cli_command.h"
 #include "platform/files.h"
@@ -21,6 +22,7 @@ bool CanReadInput(const std::string& path) {
 int main(int argc, char** argv) {
     CLI::App app("Sitevane's headless tool: the core's operations for scripts and build pipelines.",
                  "sitevane-cli");
+    app.set_version_flag("--version", std::string("sitevane-cli ") + ProgramVersion);
     CliOptions options;
     app.add_option("--setup", options.SetupDir,
                    "the program folder (set.xml, tags.xml, words.xml, Templates/) instead of the "
@@ -34,6 +36,8 @@ int main(int argc, char** argv) {
     AddConvertCommands(app, options);
     AddIndexCommand(app, options);
     AddScanCommands(app, options);
+    app.footer("Exit status: 0 success; 1 failure, with the message on standard error; 2 a usage "
+               "error; sync: 3 saved, but some files failed.");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

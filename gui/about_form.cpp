@@ -45,7 +45,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     bold.setBold(true);
     name->setFont(bold);
     layout->addWidget(name);
-    auto* version = new QLabel("Version: 5.1.0");
+    auto* version = new QLabel(QString("Version: ") + ProgramVersion);
     version->setObjectName("VersionLabel");
     layout->addWidget(version);
     auto* notice = new QLabel("Copyright \u00A9 Brimlow. Sitevane is free to use for building the "
@@ -54,6 +54,15 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     notice->setWordWrap(true);
     notice->setFixedWidth(360);
     layout->addWidget(notice);
+    auto* licence =
+        new QLabel(QString("Sitevane is free software: you may share and change it under the GNU "
+                           "General Public License, version 2 or later. It is built with Qt %1 "
+                           "and poppler %2.")
+                       .arg(qVersion(), SITEVANE_POPPLER_VERSION));
+    licence->setObjectName("LicenceLabel");
+    licence->setWordWrap(true);
+    licence->setFixedWidth(360);
+    layout->addWidget(licence);
     auto* ok = new QPushButton("OK");
     ok->setObjectName("OkButton");
     ok->setDefault(true);

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
@@ -44,19 +45,38 @@ bool IsPage(const std::string& extension) {
     return extension != "pdf" && extension != "rtf" && extension != "mp3";
 }
 
+// Runs index, which fills a file's record; true when it did. A failure of
+// the file is told and skipped (false) when the run skips failed files, and
+// raised otherwise.
+template <typename Index>
+bool IndexOrSkip(const std::string& file, bool skipFailed, ScanObserver& observer, Index index) {
+    try {
+        index();
+        return true;
+    } catch (const std::runtime_error& failure) {
+        if (!skipFailed) {
+            throw;
+        }
+        observer.FileFailed(file, failure.what());
+        return false;
+    }
+}
+
 // What one scan carries from folder to folder. The files to index are taken
 // in the order of the walk; pages are analysed ahead by the workers, the
 // other files when their turn comes, and the links are added in that order.
 struct ScanRun {
     ScanRun(std::int32_t category, bool recurse, bool addExisting, ScanObserver& observer,
             const TScanOptions& options)
-        : Category(category), Recurse(recurse), AddExisting(addExisting), Observer(observer),
-          Linked(*Base), Ratings(options.CacheSettings ? &OwnRatings : nullptr),
+        : Category(category), Recurse(recurse), AddExisting(addExisting),
+          SkipFailed(options.SkipFailedFiles), Observer(observer), Linked(*Base),
+          Ratings(options.CacheSettings ? &OwnRatings : nullptr),
           Workers(options.Workers, EngineFileName, Ratings) {}
 
     std::int32_t Category;
     bool Recurse;
     bool AddExisting;
+    bool SkipFailed;
     ScanObserver& Observer;
     TLinkAddresses Linked;
     TRatingCache OwnRatings;
@@ -75,13 +95,17 @@ void IndexOldest(ScanRun& run) {
     run.Waiting.pop_front();
     run.Observer.FileStarted(file);
     TBaseRecord record;
-    if (isPage) {
-        record = run.Workers.TakeOldest();
-    } else {
-        IndexFile(file, EngineFileName, record, run.Ratings);
+    const bool indexed = IndexOrSkip(file, run.SkipFailed, run.Observer, [&] {
+        if (isPage) {
+            record = run.Workers.TakeOldest();
+        } else {
+            IndexFile(file, EngineFileName, record, run.Ratings);
+        }
+    });
+    if (indexed) {
+        record.Category = run.Category;
+        Base->Add(record);
     }
-    record.Category = run.Category;
-    Base->Add(record);
 }
 
 // Hands a file to the scan, indexing the oldest files when enough wait.
@@ -170,7 +194,7 @@ struct UpdateStep {
 // Indexes a step's file again into its link, as its turn comes. A file gone
 // or unreadable by now keeps the link as it is, whatever was analysed ahead.
 void RunUpdateStep(const UpdateStep& step, ScanObserver& observer, TPageWorkers& workers,
-                   TRatingCache* ratings) {
+                   TRatingCache* ratings, bool skipFailed) {
     observer.FileStarted(step.Path);
     if (step.DontUpdate) {
         return;
@@ -178,15 +202,22 @@ void RunUpdateStep(const UpdateStep& step, ScanObserver& observer, TPageWorkers&
     TBaseRecord record = Base->GetLink(step.Link);
     const std::int32_t category = record.Category;
     const std::string url = record.URL;
-    if (step.Handed) {
-        record = workers.TakeOldest();
-    }
-    // A pipe, a device or a file too large to read is never opened: its link
-    // stays as it is.
-    if (IsReadableFile(step.Path)) {
-        if (!step.Handed) {
+    bool readable = false;
+    const bool indexed = IndexOrSkip(step.Path, skipFailed, observer, [&] {
+        if (step.Handed) {
+            record = workers.TakeOldest();
+        }
+        // A pipe, a device or a file too large to read is never opened: its
+        // link stays as it is.
+        readable = IsReadableFile(step.Path);
+        if (readable && !step.Handed) {
             IndexFile(step.Path, EngineFileName, record, ratings);
         }
+    });
+    if (!indexed) {
+        return;
+    }
+    if (readable) {
         record.Category = category;
         Base->SetLink(step.Link, record);
     } else if (!FileExists(step.Path)) {
@@ -206,7 +237,7 @@ void UpdateLinks(ScanObserver& observer, const TScanOptions& options) {
             if (StopRequested) {
                 return;
             }
-            RunUpdateStep(steps.front(), observer, workers, ratings);
+            RunUpdateStep(steps.front(), observer, workers, ratings, options.SkipFailedFiles);
             steps.pop_front();
         }
         if (i == count) {
@@ -236,6 +267,10 @@ void UpdateLinks(ScanObserver& observer, const TScanOptions& options) {
             steps.push_back({i, path, false, handed});
         }
     }
+}
+
+bool HasListedExtension(const std::string& path) {
+    return IsListed(ExtensionOf(path));
 }
 
 std::string UrlToPath(const std::string& url, const std::string& engine) {

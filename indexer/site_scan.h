@@ -22,6 +22,9 @@ class ScanObserver {
     virtual void FileStarted(const std::string& path) = 0;
     // The update found no file for a link.
     virtual void PageNotFound(const std::string& url) = 0;
+    // A file could not be read or converted and was skipped (a run that skips
+    // failed files only).
+    virtual void FileFailed(const std::string& /*path*/, const std::string& /*reason*/) {}
 };
 
 // How a run does its work; the results are the same either way.
@@ -32,6 +35,11 @@ struct TScanOptions {
     // Threads that read and analyse pages ahead of the walk; none analyses
     // each page on the calling thread when its turn comes.
     unsigned Workers = DefaultWorkerCount();
+    // A file that cannot be read or converted (InOutError, ConversionError) is
+    // told to the observer and skipped, and the run goes on: a scan adds no
+    // link for it, an update keeps its link as it was. Otherwise the first such
+    // failure ends the run and is raised to the caller.
+    bool SkipFailedFiles = false;
 };
 
 // Indexes every file of folder (ending with the separator) whose extension is
@@ -47,6 +55,9 @@ void IndexOneFile(const std::string& file, std::int32_t category, ScanObserver& 
 // Indexes every local link of Base again from its file, keeping its category
 // and position; links to web addresses and links marked dont_update stay.
 void UpdateLinks(ScanObserver& observer, const TScanOptions& options = {});
+
+// Whether the extension of the file's name is in ExtensionList.
+bool HasListedExtension(const std::string& path);
 
 // The file a link's URL stands for, seen from the engine file's folder.
 std::string UrlToPath(const std::string& url, const std::string& engine);
