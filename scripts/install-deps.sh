@@ -2,7 +2,8 @@
 # Installs the Debian packages Sitevane needs that are not there yet; with the
 # argument "tests", also those that the tests and benchmarks need; with
 # "screenshot", the virtual display and the tools that photograph the window;
-# with "bench", the documentation pages and tools of bench/scan_vs_peers.sh.
+# with "bench", the documentation pages and tools of bench/scan_vs_peers.sh;
+# with "package", the tools that build and check the Debian package.
 set -euo pipefail
 
 packages=(
@@ -30,6 +31,9 @@ fi
 if [ "${1:-}" = bench ]; then
   packages+=(python3.11-doc postgresql-doc-15 time)
   command -v node >/dev/null 2>&1 || packages+=(nodejs npm)
+fi
+if [ "${1:-}" = package ]; then
+  packages+=(dpkg-dev lintian)
 fi
 if [ "${1:-}" = screenshot ]; then
   packages+=(xvfb xauth x11-apps imagemagick xdotool)
