@@ -65,6 +65,17 @@ TEST(Cli, AnInstalledProgramFindsItsShareFolder) {
     EXPECT_EQ(nlohmann::json::parse(RunCli("settings").Output)["SetupDir"], CliFolder());
 }
 
+TEST(Cli, HelpAndVersionAnswerWithoutAWindow) {
+    const std::string window = CliFolder() + "sitevane";
+    ScopedEnvironment noDisplay("QT_QPA_PLATFORM", "none-such");
+    EXPECT_EQ(RunProgram(window, "--version").Output, "sitevane 5.1.0\n");
+    const CliResult help = RunProgram(window, "--help");
+    EXPECT_EQ(help.Status, 0);
+    EXPECT_EQ(help.Output.rfind("Usage: sitevane [ENGINE", 0), 0u);
+    EXPECT_EQ(RunProgram(window, "--helpp").Status, 2);
+    EXPECT_EQ(RunCli("--version").Output, "sitevane-cli 5.1.0\n");
+}
+
 TEST(Cli, TokensPrintsOneJsonObjectALine) {
     ScratchFolder folder;
     const std::string file = folder.Write("page.html", "<b>caf&eacute;</b>\r");
