@@ -7,7 +7,11 @@
 #include "commands/engine_file.h"
 #include "commands/window_commands.h"
 #include "indexer/site_scan.h"
+#include "platform/files.h"
 #include "platform/integer_text.h"
+
+#include <unordered_set>
+#include <vector>
 
 const char* const SiteFolderPrompt = "Select a site directory";
 const char* const PageNotFoundMessage = "The page %s is not found.";
@@ -22,15 +26,44 @@ class ProgressWindowObserver : public ScanObserver {
         ui_.ShowProgressFile(path);
         ui_.ProcessEvents();
     }
+    // Each missing page is warned of until the person skips the warnings or
+    // stops the update; the skipped ones are offered for deletion at the end.
     void PageNotFound(const std::string& url) override {
+        Missing.push_back(url);
+        if (SkippedWarnings) {
+            return;
+        }
         std::string text = PageNotFoundMessage;
         text.replace(text.find("%s"), 2, url);
-        ui_.ShowMessage(text, "Warning", MessageIcon::Warning);
+        switch (ui_.WarnPageNotFound(text)) {
+        case MissingPageChoice::GoOn:
+            break;
+        case MissingPageChoice::SkipWarnings:
+            SkippedWarnings = true;
+            break;
+        case MissingPageChoice::StopUpdate:
+            StopRequested = true;
+            break;
+        }
     }
+
+    std::vector<std::string> Missing; // the URLs of the pages not found
+    bool SkippedWarnings = false;
 
   private:
     WindowUi& ui_;
 };
+
+// Deletes the local links of those URLs whose file is still missing.
+void DeleteMissingLinks(const std::vector<std::string>& urls) {
+    const std::unordered_set<std::string> missing(urls.begin(), urls.end());
+    for (std::int32_t i = Base->Count() - 1; i >= 0; --i) {
+        const std::string& url = Base->LinkAt(i).URL;
+        if (missing.count(url) && !FileExists(UrlToPath(url, EngineFileName))) {
+            Base->Remove(i);
+        }
+    }
+}
 
 } // namespace
 
@@ -58,14 +91,18 @@ template <typename Scan> void WindowCommands::RunScan(Scan scan) {
         RefreshView();
         FileChanged();
     };
+    ProgressWindowObserver observer(ui_);
     try {
-        ProgressWindowObserver observer(ui_);
         scan(observer);
     } catch (...) {
         finish();
         throw;
     }
     finish();
+    if (observer.SkippedWarnings && ui_.OfferToDeleteMissingLinks(observer.Missing)) {
+        DeleteMissingLinks(observer.Missing);
+        RefreshView();
+    }
 }
 
 void WindowCommands::AddSite() {

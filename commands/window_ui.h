@@ -6,6 +6,10 @@
 #include "commands/ui.h"
 
 #include <string>
+#include <vector>
+
+// What the person chose at the warning of a page an update did not find.
+enum class MissingPageChoice { GoOn, SkipWarnings, StopUpdate };
 
 class WindowUi : public Ui {
   public:
@@ -39,6 +43,13 @@ class WindowUi : public Ui {
     virtual void CloseProgress() = 0;
     // Lets pending window events run (a Stop button press among them).
     virtual void ProcessEvents() = 0;
+    // The warning of a page an update did not find (text, caption "Warning"),
+    // above the progress window, offering to go on warning, to skip the rest
+    // of this run's warnings or to stop the update.
+    virtual MissingPageChoice WarnPageNotFound(const std::string& text) = 0;
+    // Lists the pages an update did not find after their warnings were
+    // skipped; true when the person chooses to delete their links.
+    virtual bool OfferToDeleteMissingLinks(const std::vector<std::string>& urls) = 0;
 
     // The window's visible state.
     virtual void SetCaption(const std::string& caption) = 0;

@@ -9,6 +9,7 @@
 #include "gui/link_form.h"
 #include "gui/links_model.h"
 #include "gui/menu_look.h"
+#include "gui/missing_pages_form.h"
 #include "gui/new_form.h"
 #include "gui/progress_form.h"
 #include "gui/qt_text.h"
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -253,10 +255,13 @@ void MainForm::RefreshView() {
     }
 }
 
-// A message or a dialog opened from within a dialog belongs to that dialog.
+// A message or a dialog opened from within a dialog belongs to that dialog;
+// during a scan, to the progress window, so that it is never hidden behind it.
 QWidget* MainForm::DialogOwner() {
-    QWidget* modal = QApplication::activeModalWidget();
-    return modal ? modal : this;
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        return modal;
+    }
+    return progress_ ? static_cast<QWidget*>(progress_) : this;
 }
 
 void MainForm::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
@@ -388,6 +393,29 @@ void MainForm::CloseProgress() {
 
 void MainForm::ProcessEvents() {
     QCoreApplication::processEvents();
+}
+
+// Esc and the close button go on warning, as OK did.
+MissingPageChoice MainForm::WarnPageNotFound(const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, "Warning", ToQt(text), QMessageBox::NoButton,
+                    DialogOwner());
+    QPushButton* goOn = box.addButton("&Go On", QMessageBox::AcceptRole);
+    goOn->setObjectName("GoOnButton");
+    QPushButton* skip = box.addButton("S&kip Further Warnings", QMessageBox::ActionRole);
+    skip->setObjectName("SkipButton");
+    QPushButton* stop = box.addButton("&Stop Update", QMessageBox::RejectRole);
+    stop->setObjectName("StopUpdateButton");
+    box.setDefaultButton(goOn);
+    box.setEscapeButton(goOn);
+    box.exec();
+    if (box.clickedButton() == skip) {
+        return MissingPageChoice::SkipWarnings;
+    }
+    return box.clickedButton() == stop ? MissingPageChoice::StopUpdate : MissingPageChoice::GoOn;
+}
+
+bool MainForm::OfferToDeleteMissingLinks(const std::vector<std::string>& urls) {
+    return TMissingPagesForm(urls, DialogOwner()).exec() == QDialog::Accepted;
 }
 
 void MainForm::SetCaption(const std::string& caption) {

@@ -42,6 +42,8 @@ class MainForm : public QMainWindow, public WindowUi {
     void ShowProgressFile(const std::string& path) override;
     void CloseProgress() override;
     void ProcessEvents() override;
+    MissingPageChoice WarnPageNotFound(const std::string& text) override;
+    bool OfferToDeleteMissingLinks(const std::vector<std::string>& urls) override;
     void SetCaption(const std::string& caption) override;
     void SetChangedPanel(const std::string& text) override;
     void SetHintPanel(const std::string& text) override;

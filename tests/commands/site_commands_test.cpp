@@ -110,6 +110,49 @@ TEST_F(SiteCommandsTest, UpdateWarnsAboutMissingPagesAndKeepsCategories) {
     EXPECT_EQ(Person.ProgressLog.back(), "close");
 }
 
+TEST_F(SiteCommandsTest, AThousandMissingPagesEndInOneStep) {
+    const auto openWithMissingPages = [this] {
+        OpenEmpty();
+        for (int i = 0; i < 1000; ++i) {
+            Base->Add(MakeLink(0, "gone", "site/gone" + std::to_string(i) + ".html"));
+        }
+        Base->Add(MakeLink(1, "old", "site/a.html"));
+    };
+    // Skip: one warning, then one offer listing every missing page.
+    openWithMissingPages();
+    Person.MissingPageChoices = {MissingPageChoice::SkipWarnings};
+    Person.DeleteMissingLinks = true;
+    Window->Run(Action::UpdateBase);
+    EXPECT_EQ(Person.Messages.size(), 1u);
+    ASSERT_EQ(Person.MissingLinkOffers.size(), 1u);
+    EXPECT_EQ(Person.MissingLinkOffers[0].size(), 1000u);
+    EXPECT_EQ(Person.MissingLinkOffers[0][999], "site/gone999.html");
+    ASSERT_EQ(Base->Count(), 1); // the links of the missing pages went
+    EXPECT_EQ(Base->GetLink(0).Caption, "A");
+    EXPECT_EQ(Person.ProgressLog.back(), "close");
+
+    // Stop at the second warning: the update ends there, nothing is offered.
+    Person = ScriptedUi();
+    openWithMissingPages();
+    Person.MissingPageChoices = {MissingPageChoice::GoOn, MissingPageChoice::StopUpdate};
+    Window->Run(Action::UpdateBase);
+    EXPECT_EQ(Person.Messages.size(), 2u);
+    EXPECT_TRUE(Person.MissingLinkOffers.empty());
+    EXPECT_EQ(Base->GetLink(1000).Caption, "old");
+
+    // Skip, then Stop pressed mid-way: the offer lists the pages met so far,
+    // and keeping them keeps their links.
+    Person = ScriptedUi();
+    openWithMissingPages();
+    Person.MissingPageChoices = {MissingPageChoice::SkipWarnings};
+    int files = 0;
+    Person.OnProcessEvents = [&files] { StopRequested = StopRequested || ++files == 300; };
+    Window->Run(Action::UpdateBase);
+    ASSERT_EQ(Person.MissingLinkOffers.size(), 1u);
+    EXPECT_LT(Person.MissingLinkOffers[0].size(), 300u);
+    EXPECT_EQ(Base->Count(), 1001);
+}
+
 TEST_F(SiteCommandsTest, AnErrorInAScanEndsItKeepingEarlierLinks) {
     Folder.Write("bad/a.html", "<meta name=\"category code\" content=\"x\">");
     OpenEmpty();

@@ -43,6 +43,10 @@ class ScriptedUi : public WindowUi {
     std::function<bool(AddSiteForm& form)> AddSiteFormScript;
     std::vector<std::string> Dialogs;
 
+    std::deque<MissingPageChoice> MissingPageChoices;
+    std::vector<std::vector<std::string>> MissingLinkOffers; // the URLs of each offer
+    bool DeleteMissingLinks = false;
+
     // Window events let run during a scan.
     std::function<void()> OnProcessEvents;
     std::vector<std::string> ProgressLog; // "show", the files, "close"
@@ -110,6 +114,21 @@ class ScriptedUi : public WindowUi {
         if (OnProcessEvents) {
             OnProcessEvents();
         }
+    }
+    // A missing page's warning is logged among the messages; the choices are
+    // taken in order, going on when none is left.
+    MissingPageChoice WarnPageNotFound(const std::string& text) override {
+        Messages.push_back({text, "Warning", MessageIcon::Warning});
+        if (MissingPageChoices.empty()) {
+            return MissingPageChoice::GoOn;
+        }
+        const MissingPageChoice choice = MissingPageChoices.front();
+        MissingPageChoices.pop_front();
+        return choice;
+    }
+    bool OfferToDeleteMissingLinks(const std::vector<std::string>& urls) override {
+        MissingLinkOffers.push_back(urls);
+        return DeleteMissingLinks;
     }
 
     void SetCaption(const std::string& caption) override { Caption = caption; }
