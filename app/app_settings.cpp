@@ -91,6 +91,7 @@ bool WriteDefaultSettings() {
 }
 
 void ReadRegistrySettings() {
+    AppSettings.PlacementStored = RegistryKey(RegistryScope::PerUser).Contains("DX");
     const std::string programFolder = ProgramFolder();
     const bool stored =
         RegistryKey(RegistryScope::MachineWide).Contains(MachineMarker) || WriteDefaultSettings();

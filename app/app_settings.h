@@ -30,6 +30,8 @@ struct TAppSettings {
     std::int32_t DX = 640;
     std::int32_t DY = 400;
     bool Maximize = false;
+    // The per-user key held a window placement when the program started.
+    bool PlacementStored = false;
     std::string EditorProgram;
     std::string Extensions; // the comma-separated text of set.xml
     std::vector<std::string> ExtensionList;

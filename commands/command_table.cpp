@@ -40,7 +40,11 @@ const CommandInfo& InfoOf(Action action) {
     return CommandTable[static_cast<std::size_t>(action)];
 }
 
-const char* const EngineFilter = "Engine File (*db.js)|*db.js|Any other type File (*.*)|*.*";
+// Engines are kept in script files and in pages of every kind a site has.
+const char* const EngineFilter =
+    "Engine Files (*.js;*.html;*.htm;*.shtml;*.phtml;*.php;*.asp;*.jsp)|"
+    "*.js;*.html;*.htm;*.shtml;*.phtml;*.php;*.asp;*.jsp|Engine File (*db.js)|*db.js|"
+    "Any other type File (*.*)|*.*";
 const char* const NewEngineFilter =
     "HTML File (*.html;*.htm;*.shtml)|*.html;*.htm;*.shtml|HTML script File "
     "(*.phtml;*.php;*.asp;*.jsp)|*.phtml;*.php;*.asp;*.jsp|XML File (*.xml;*.xsl)|*.xml;*.xsl|Any "

@@ -55,7 +55,8 @@ RowColour ColourOfCategory(std::int32_t category) {
     if (category == 0) {
         return {RowColour::TooltipBackground};
     }
-    return category >= 1 && category <= 7 ? text[category - 1] : RowColour{};
+    // Categories from 8 on take the colours again, in the same order.
+    return category >= 1 ? text[(category - 1) % 7] : RowColour{};
 }
 
 std::int32_t RowCategory(bool categories, std::int32_t row) {

@@ -6,15 +6,26 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 void FixAndCentre(QDialog& dialog) {
     dialog.adjustSize();
     dialog.setFixedSize(dialog.sizeHint());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = dialog.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        dialog.move(frame.topLeft());
+    // Over the window it belongs to, kept on that window's screen.
+    const QWidget* owner = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
     }
+    const QRect available = screen->availableGeometry();
+    QRect frame = dialog.frameGeometry();
+    frame.moveCenter(owner && owner->isVisible() ? owner->frameGeometry().center()
+                                                 : available.center());
+    frame.moveLeft(
+        std::max(available.left(), std::min(frame.left(), available.right() - frame.width())));
+    frame.moveTop(
+        std::max(available.top(), std::min(frame.top(), available.bottom() - frame.height())));
+    dialog.move(frame.topLeft());
 }
 
 DialogButtons AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const char* helpPage,

@@ -7,7 +7,8 @@
 class QBoxLayout;
 class QPushButton;
 
-// Fixes the dialog's size to its layout and centres it on the screen.
+// Fixes the dialog's size to its layout and centres it over the window it
+// belongs to (on the screen when it has none), kept inside that screen.
 void FixAndCentre(QDialog& dialog);
 
 struct DialogButtons {

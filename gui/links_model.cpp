@@ -2,7 +2,9 @@
 
 #include "commands/links_view.h"
 #include "gui/qt_text.h"
+#include "gui/row_colours.h"
 
+#include <QApplication>
 #include <QBrush>
 #include <QFont>
 #include <QPalette>
@@ -49,7 +51,7 @@ QVariant LinksModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole: {
         const RowColour colour = ColourOfCategory(RowCategory(categories_, row));
         if (role == Qt::ForegroundRole && colour.Use == RowColour::Text) {
-            return QBrush(QColor(colour.Red, colour.Green, colour.Blue));
+            return QBrush(ReadableRowColour(colour, QApplication::palette()));
         }
         if (role == Qt::BackgroundRole && colour.Use == RowColour::TooltipBackground) {
             return QToolTip::palette().brush(QPalette::ToolTipBase);

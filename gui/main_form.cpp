@@ -14,6 +14,7 @@
 #include "gui/progress_form.h"
 #include "gui/qt_text.h"
 #include "gui/template_form.h"
+#include "gui/window_placement.h"
 #include "menus/bar_main_menu.h"
 #include "menus/bar_popup_menu.h"
 
@@ -26,6 +27,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -110,7 +112,17 @@ MainForm::MainForm()
     CreateMenusAndToolbar();
     CreateStatusBar();
     CreateLinksView();
-    setGeometry(AppSettings.X0, AppSettings.Y0, AppSettings.DX, AppSettings.DY);
+    // The primary screen first (and once more among the others).
+    QList<QRect> screens;
+    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        screens.append(primary->availableGeometry());
+    }
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens.append(screen->availableGeometry());
+    }
+    setGeometry(
+        MainWindowPlacement(QRect(AppSettings.X0, AppSettings.Y0, AppSettings.DX, AppSettings.DY),
+                            !AppSettings.PlacementStored, screens));
     commands_ = std::make_unique<WindowCommands>(*this);
 }
 
@@ -132,6 +144,28 @@ void MainForm::CreateActions() {
     for (Action view : {Action::ViewCat, Action::ViewLinks}) {
         actions_[view]->setCheckable(true);
         views->addAction(actions_[view]);
+    }
+    AddStandardShortcuts();
+}
+
+// The usual Ctrl+N, Ctrl+O and Ctrl+Q beside the table's shortcuts,
+// wherever no command of the table has taken them.
+void MainForm::AddStandardShortcuts() {
+    QList<QKeySequence> taken;
+    for (const CommandInfo& info : CommandTable) {
+        taken += QKeySequence(QString::fromLatin1(info.Shortcut));
+    }
+    const std::pair<Action, QKeySequence> standard[] = {
+        {Action::FileNew, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {Action::FileOpen, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {Action::FileExit, QKeySequence(Qt::CTRL | Qt::Key_Q)}};
+    for (const auto& [id, key] : standard) {
+        QList<QKeySequence> shortcuts = actions_[id]->shortcuts();
+        shortcuts.removeAll(QKeySequence());
+        if (!taken.contains(key)) {
+            shortcuts += key;
+        }
+        actions_[id]->setShortcuts(shortcuts);
     }
 }
 

@@ -63,6 +63,7 @@ class MainForm : public QMainWindow, public WindowUi {
     void SetColumnWidths();
     void RecordPlacement();
     QWidget* DialogOwner();
+    void AddStandardShortcuts();
 
     std::map<Action, QAction*> actions_;
     LinksModel* model_;

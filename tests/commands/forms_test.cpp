@@ -127,9 +127,10 @@ TEST_F(EngineTest, ListCellsAndColours) {
     EXPECT_EQ(ColourOfCategory(1).Red, 255);
     EXPECT_EQ(ColourOfCategory(7).Use, RowColour::Text);
     EXPECT_EQ(ColourOfCategory(7).Blue, 128);
-    EXPECT_EQ(ColourOfCategory(8).Use, RowColour::Default);
+    EXPECT_EQ(ColourOfCategory(8).Red, 255); // from 8 on the colours come round again
+    EXPECT_EQ(ColourOfCategory(14).Blue, 128);
     EXPECT_EQ(ColourOfCategory(-1).Use, RowColour::Default);
-    EXPECT_EQ(ColourOfCategory(RowCategory(false, 2)).Use, RowColour::Default);
+    EXPECT_EQ(ColourOfCategory(RowCategory(false, 2)).Use, RowColour::Text); // 2147483647
     EXPECT_EQ(RowCategory(true, 2), 2);
 }
 

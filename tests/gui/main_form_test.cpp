@@ -1,5 +1,6 @@
 #include "app/app_settings.h"
 #include "app/application.h"
+#include "gui/about_form.h"
 #include "gui/add_site_form.h"
 #include "gui/cat_form.h"
 #include "gui/link_form.h"
@@ -52,6 +53,18 @@ TEST_F(GuiTest, StartsWithoutAnEngine) {
     EXPECT_FALSE(Window->ActionOf(Action::FileNew)->icon().isNull());
 }
 
+TEST_F(GuiTest, StandardShortcutsAndDialogsOverTheWindow) {
+    EXPECT_TRUE(Window->ActionOf(Action::FileNew)->shortcuts().contains(QKeySequence("Ctrl+N")));
+    EXPECT_TRUE(Window->ActionOf(Action::FileOpen)->shortcuts().contains(QKeySequence("Ctrl+O")));
+    EXPECT_EQ(QKeySequence::listToString(Window->ActionOf(Action::FileExit)->shortcuts()),
+              "Alt+X; Ctrl+Q");
+    Window->setGeometry(60, 40, 700, 500);
+    Window->show();
+    TAboutForm about(Window.get());
+    const QPoint offset = about.frameGeometry().center() - Window->frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 2);
+}
+
 TEST_F(GuiTest, ShowsBothViewsWithTheirCellsAndColours) {
     const std::string engine = WriteEngine("svxdb.js", Links, Categories);
     Window->Commands().HandleCommandLine({engine});
@@ -72,7 +85,7 @@ TEST_F(GuiTest, ShowsBothViewsWithTheirCellsAndColours) {
     EXPECT_EQ(Cell(3, 3), "Story");
     EXPECT_EQ(Foreground(view, 1), QColor(128, 0, 0));
     EXPECT_EQ(Foreground(view, 3), QColor(255, 0, 0));
-    EXPECT_FALSE(view->model()->data(view->model()->index(2, 0), Qt::ForegroundRole).isValid());
+    EXPECT_EQ(Foreground(view, 2), QColor(0, 128, 0)); // category 9 takes 2's colour
     EXPECT_TRUE(view->model()->data(view->model()->index(0, 0), Qt::BackgroundRole).isValid());
     EXPECT_EQ(view->currentIndex().row(), Base->Current);
 
