@@ -70,7 +70,8 @@ const char* WriteNewEngine(TFileBuffer& page, OutputFile& file) {
 
 // The message of a save that failed: the fixed text, and for a read-only file
 // or one that another save holds, a line that says so.
-std::string SaveFailure(FileReplacement::Status status, const std::string& path) {
+// The fixed message, and on a second line the file and why it failed.
+std::string SaveFailure(FileReplacement::Status status, const std::string& path, int error) {
     switch (status) {
     case FileReplacement::Status::ReadOnly:
         return std::string(CannotSaveMessage) + "\nThe file " + path + " is read-only.";
@@ -78,7 +79,8 @@ std::string SaveFailure(FileReplacement::Status status, const std::string& path)
         return std::string(CannotSaveMessage) + "\nThe file " + path +
                " is being saved by another program.";
     default:
-        return CannotSaveMessage;
+        return std::string(CannotSaveMessage) + "\n" + path +
+               (error != 0 ? std::string(": ") + std::strerror(error) : std::string());
     }
 }
 
@@ -197,18 +199,21 @@ bool SaveEngine(Ui& ui) {
     std::string content;
     const FileReplacement::Status status = replacement.Begin(EngineFileName, "~temp~", content);
     if (status != FileReplacement::Status::Done) {
-        ShowError(ui, SaveFailure(status, EngineFileName));
+        ShowError(ui, SaveFailure(status, EngineFileName, replacement.Error()));
         return false;
     }
     TFileBuffer page;
     AssignBuffer(page, std::move(content));
     if (const char* failure = WriteNewEngine(page, replacement.Output())) {
-        ShowError(ui, failure);
+        ShowError(ui, failure == CannotSaveMessage
+                          ? SaveFailure(FileReplacement::Status::CannotWrite, EngineFileName,
+                                        replacement.Output().Error())
+                          : std::string(failure));
         return false;
     }
     const FileReplacement::Status committed = replacement.Commit("~temp1~");
     if (committed != FileReplacement::Status::Done) {
-        ShowError(ui, SaveFailure(committed, EngineFileName));
+        ShowError(ui, SaveFailure(committed, EngineFileName, replacement.Error()));
         return false;
     }
     return true;

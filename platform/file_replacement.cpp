@@ -79,6 +79,7 @@ bool FileReplacement::LockTarget(const std::string& path, int lockWaitMs, Status
     for (;;) {
         char* resolved = ::realpath(path.c_str(), nullptr);
         if (!resolved) {
+            error_ = errno;
             status = Status::CannotOpen;
             return false;
         }
@@ -87,6 +88,7 @@ bool FileReplacement::LockTarget(const std::string& path, int lockWaitMs, Status
         const int fd = ::open(target_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         struct stat opened {};
         if (fd < 0 || ::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+            error_ = fd < 0 ? errno : S_ISDIR(opened.st_mode) ? EISDIR : EINVAL;
             if (fd >= 0) {
                 ::close(fd);
             }
@@ -126,7 +128,9 @@ FileReplacement::Status FileReplacement::Begin(const std::string& path,
     if ((mode_ & 0222) == 0 || ::access(target_.c_str(), W_OK) != 0) {
         return Status::ReadOnly;
     }
+    errno = 0;
     if (!ReadWholeFile(target_, content)) {
+        error_ = errno != 0 ? errno : EIO;
         return Status::CannotOpen;
     }
     RemoveStaleTemporaries(temporarySuffix);
@@ -137,10 +141,11 @@ FileReplacement::Status FileReplacement::Begin(const std::string& path,
             KeepOwnership();
             return Status::Done;
         }
-        if (errno != EEXIST) {
+        if (output_.Error() != EEXIST) {
             break;
         }
     }
+    error_ = output_.Error();
     return Status::CannotWrite;
 }
 
@@ -172,6 +177,7 @@ bool FileReplacement::KeepOwnership() {
 
 FileReplacement::Status FileReplacement::Commit(const std::string& previousSuffix) {
     if (temporary_.empty() || !output_.CloseSynced()) {
+        error_ = output_.Error();
         return Status::CannotWrite;
     }
     // The old content under the second name while the rename runs; a stale
@@ -181,6 +187,7 @@ FileReplacement::Status FileReplacement::Commit(const std::string& previousSuffi
     const bool kept =
         ::link(target_.c_str(), previous.c_str()) == 0 || CopyDescriptor(lockFd_, previous, mode_);
     if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        error_ = errno;
         if (kept) {
             ::unlink(previous.c_str());
         }

@@ -34,6 +34,9 @@ class FileReplacement {
 
     // The file being replaced, symbolic links followed.
     const std::string& Target() const { return target_; }
+    // The system's error number of the step that failed (CannotOpen,
+    // CannotWrite); 0 when none did.
+    int Error() const { return error_; }
 
   private:
     bool LockTarget(const std::string& path, int lockWaitMs, Status& status);
@@ -42,6 +45,7 @@ class FileReplacement {
 
     std::string target_;
     std::string temporary_;
+    int error_ = 0;
     int lockFd_ = -1;
     mode_t mode_ = 0;
     uid_t owner_ = 0;

@@ -67,18 +67,28 @@ OutputFile::~OutputFile() {
     Close();
 }
 
+bool OutputFile::Fail() {
+    if (!failed_) {
+        error_ = errno;
+    }
+    failed_ = true;
+    return false;
+}
+
 bool OutputFile::Create(const std::string& path) {
     Close();
+    failed_ = false;
+    error_ = 0;
     fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    failed_ = fd_ < 0;
-    return !failed_;
+    return fd_ >= 0 || Fail();
 }
 
 bool OutputFile::CreateNew(const std::string& path, unsigned mode) {
     Close();
+    failed_ = false;
+    error_ = 0;
     fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    failed_ = fd_ < 0 || ::fchmod(fd_, static_cast<mode_t>(mode)) != 0;
-    return !failed_;
+    return (fd_ >= 0 && ::fchmod(fd_, static_cast<mode_t>(mode)) == 0) || Fail();
 }
 
 bool OutputFile::Write(const char* data, std::size_t size) {
@@ -91,7 +101,9 @@ bool OutputFile::Write(const char* data, std::size_t size) {
 }
 
 bool OutputFile::Flush() {
-    failed_ = failed_ || !WriteAll(fd_, pending_.data(), pending_.size());
+    if (!failed_ && !WriteAll(fd_, pending_.data(), pending_.size())) {
+        Fail();
+    }
     pending_.clear();
     return !failed_;
 }
@@ -108,8 +120,8 @@ bool OutputFile::Finish(bool sync) {
     if (fd_ < 0) {
         return false;
     }
-    const bool written = Flush() && (!sync || ::fsync(fd_) == 0);
-    const bool closed = ::close(fd_) == 0;
+    const bool written = Flush() && (!sync || ::fsync(fd_) == 0 || Fail());
+    const bool closed = ::close(fd_) == 0 || Fail();
     fd_ = -1;
     return written && closed;
 }

@@ -38,13 +38,19 @@ class OutputFile {
     bool Close();
     // The same, once the bytes are on the disk itself.
     bool CloseSynced();
+    // The system's error number of the first step that failed; 0 when none did.
+    int Error() const { return error_; }
 
   private:
     bool Flush();
     bool Finish(bool sync);
 
+    // Notes a failed step, keeping the first failure's error number.
+    bool Fail();
+
     int fd_ = -1;
     bool failed_ = false;
+    int error_ = 0;
     std::string pending_;
 };
 

@@ -3,7 +3,9 @@
 #include "platform/files.h"
 #include "support/engine_fixture.h"
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -46,7 +48,7 @@ class SaveEngineTest : public EngineTest {
         EXPECT_FALSE(FileExists(EngineFileName + "~temp1~"));
     }
 
-    void ExpectOneError(const char* text) {
+    void ExpectOneError(const std::string& text) {
         ASSERT_EQ(Person.Messages.size(), 1u);
         EXPECT_EQ(Person.Messages[0].Text, text);
         EXPECT_EQ(Person.Messages[0].Caption, "Error");
@@ -96,7 +98,8 @@ TEST_F(SaveEngineTest, MissingSignaturesLeaveThePageAlone) {
 TEST_F(SaveEngineTest, AMissingEngineFileIsReported) {
     EngineFileName = Folder.Path() + "missing.html";
     SaveEngine(Person);
-    ExpectOneError(CannotSaveMessage);
+    ExpectOneError(std::string(CannotSaveMessage) + "\n" + EngineFileName + ": " +
+                   std::strerror(ENOENT));
     ExpectNoTemporaryFiles();
 }
 
@@ -110,7 +113,8 @@ TEST_F(SaveEngineTest, AFailedWriteNeverReplacesTheEngine) {
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const bool saved = SaveEngine(Person);
         ::_exit(!saved && Person.Messages.size() == 1 &&
-                        Person.Messages[0].Text == CannotSaveMessage
+                        Person.Messages[0].Text == std::string(CannotSaveMessage) + "\n" +
+                                                       EngineFileName + ": " + std::strerror(EFBIG)
                     ? 0
                     : 1);
     }
@@ -201,8 +205,9 @@ TEST_F(SaveEngineTest, AReadOnlyFolderKeepsTheEngine) {
             ::_exit(3);
         }
         SaveEngine(Person);
-        ::_exit(Person.Messages.size() == 1 && Person.Messages[0].Text == CannotSaveMessage ? 0
-                                                                                            : 1);
+        const std::string expected =
+            std::string(CannotSaveMessage) + "\n" + EngineFileName + ": " + std::strerror(EACCES);
+        ::_exit(Person.Messages.size() == 1 && Person.Messages[0].Text == expected ? 0 : 1);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -243,7 +248,8 @@ TEST_F(SaveEngineTest, AFullDiskKeepsTheEngine) {
         Base->Add(MakeLink(0, std::string(100, 'c'), "u.html"));
     }
     EXPECT_FALSE(SaveEngine(Person));
-    ExpectOneError(CannotSaveMessage);
+    ExpectOneError(std::string(CannotSaveMessage) + "\n" + EngineFileName + ": " +
+                   std::strerror(ENOSPC));
     EXPECT_EQ(Content(EngineFileName), Original);
     std::vector<FolderEntry> entries;
     ListFolder(disk, entries);

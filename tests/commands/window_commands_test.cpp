@@ -4,6 +4,9 @@
 #include "support/fake_programs.h"
 #include "window_fixture.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 TEST_F(WindowTest, StartsWithoutAnEngine) {
@@ -46,7 +49,9 @@ TEST_F(WindowTest, BadCommandLineFilesLeaveTheWindowUsable) {
     EXPECT_EQ(Base->Count() + Cat->Count(), 0);
     Window->Run(Action::FileSave);
     ASSERT_EQ(Person.Messages.size(), 1u);
-    EXPECT_EQ(Person.Messages[0].Text, "Cannot rename file. Saving was not completed.");
+    EXPECT_EQ(Person.Messages[0].Text, "Cannot rename file. Saving was not completed.\n" +
+                                           Folder.Path() +
+                                           "missing/svxdb.js: " + std::strerror(ENOENT));
 
     // A file that is no engine: empty lists, no message.
     Person.Messages.clear();
@@ -278,7 +283,8 @@ TEST_F(WindowTest, ClosingAsksOnlyAboutUnsavedChanges) {
     EngineFileName = Folder.Path() + "gone/svxdb.js";
     Person.Answers = {Answer::Yes};
     EXPECT_FALSE(Window->ConfirmClose());
-    EXPECT_EQ(Person.Messages.back().Text, "Cannot rename file. Saving was not completed.");
+    EXPECT_EQ(Person.Messages.back().Text, "Cannot rename file. Saving was not completed.\n" +
+                                               EngineFileName + ": " + std::strerror(ENOENT));
 
     Window->Run(Action::FileExit);
     EXPECT_EQ(Person.CloseRequests, 1);
