@@ -29,15 +29,16 @@ std::string FindEditorProgram() {
     return FindProgram("xdg-open");
 }
 
-void OpenDocument(const std::string& target) {
+bool OpenDocument(const std::string& target) {
     for (const char* program : {"xdg-open", "sensible-browser", "x-www-browser"}) {
         if (StartDetached(program, {target})) {
-            return;
+            return true;
         }
     }
+    return false;
 }
 
-void EditDocument(const std::string& file) {
+bool EditDocument(const std::string& file) {
     std::string preferred = EnvironmentValue("VISUAL");
     if (preferred.empty()) {
         preferred = EnvironmentValue("EDITOR");
@@ -45,12 +46,17 @@ void EditDocument(const std::string& file) {
     for (const std::string& program :
          {preferred, AppSettings.EditorProgram, std::string("editor")}) {
         if (StartDetached(program, {file})) {
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 // A file URL, so that the page's anchor reaches the browser.
-void OpenHelpPage(const std::string& page) {
-    OpenDocument("file://" + AppSettings.SetupDir + page);
+std::string HelpPageAddress(const std::string& page) {
+    return "file://" + AppSettings.SetupDir + page;
+}
+
+bool OpenHelpPage(const std::string& page) {
+    return OpenDocument(HelpPageAddress(page));
 }

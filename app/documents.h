@@ -20,9 +20,13 @@ extern const char* const Site;
 // or the empty text when the desktop offers none.
 std::string FindEditorProgram();
 
-// Tries the desktop opener, then the preferred web browser, then any browser.
-void OpenDocument(const std::string& target);
-// Tries $VISUAL or $EDITOR, then EditorProgram, then the system's default editor.
-void EditDocument(const std::string& file);
-// Opens a page of the manual (HelpPage) from the program folder.
-void OpenHelpPage(const std::string& page);
+// Tries the desktop opener, then the preferred web browser, then any browser;
+// false when none of them could be started.
+bool OpenDocument(const std::string& target);
+// Tries $VISUAL or $EDITOR, then EditorProgram, then the system's default
+// editor; false when none of them could be started.
+bool EditDocument(const std::string& file);
+// The address of a page of the manual (HelpPage) in the program folder.
+std::string HelpPageAddress(const std::string& page);
+// Opens a page of the manual; false when no browser could be started.
+bool OpenHelpPage(const std::string& page);

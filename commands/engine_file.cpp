@@ -238,13 +238,16 @@ bool SaveEngineAsTemplate(const std::string& templateName, Ui& ui) {
     return SaveEngineAs(page, ui);
 }
 
-void ShowSearch() {
+std::string SearchPageOfEngine() {
     const std::string folder = FolderOf(EngineFileName);
-    std::string page = folder + TemplateEnginePage;
-    if (!FileExists(page)) {
-        const bool engineIsPage =
-            EndsWith(EngineFileName, ".html") || EndsWith(EngineFileName, ".htm");
-        page = engineIsPage ? EngineFileName : folder + "search.html";
+    const std::string page = folder + TemplateEnginePage;
+    if (FileExists(page)) {
+        return page;
     }
-    OpenDocument(page);
+    const bool engineIsPage = EndsWith(EngineFileName, ".html") || EndsWith(EngineFileName, ".htm");
+    return engineIsPage ? EngineFileName : folder + "search.html";
+}
+
+bool ShowSearch() {
+    return OpenDocument(SearchPageOfEngine());
 }

@@ -35,7 +35,9 @@ bool SaveEngine(Ui& ui);
 bool SaveEngineAs(const std::string& path, Ui& ui);
 bool BuildInto(const std::string& path, Ui& ui);
 bool SaveEngineAsTemplate(const std::string& templateName, Ui& ui);
-// Opens the search page of the engine's folder: svx.html; where there is none,
-// the engine file itself when it is an HTML page, else the folder's search.html
+// The search page of the engine's folder: svx.html; where there is none, the
+// engine file itself when it is an HTML page, else the folder's search.html
 // (the page that includes a script engine).
-void ShowSearch();
+std::string SearchPageOfEngine();
+// Opens that page; false when no browser could be started.
+bool ShowSearch();

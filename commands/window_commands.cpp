@@ -26,6 +26,8 @@ const char* const ClearLinksQuestion = "Are you sure to delete all links?";
 const char* const PreviewQuestion =
     "You must save the search engine to show. Save it before showing?";
 const char* const CloseQuestion = "Search engine file is not saved. Save it?";
+const char* const ProgramNotStartedMessage =
+    "No program could be started to open this file (xdg-open, a web browser or an editor).";
 
 } // namespace
 
@@ -125,17 +127,18 @@ void WindowCommands::Dispatch(Action action) {
         viewAsCategories_ = action == Action::ViewCat;
         return SetViewStatus();
     case Action::RatSet:
-        return EditDocument(EditableSettingsFile("set.xml"));
+        return EditSettingsFile("set.xml");
     case Action::TagSet:
-        return EditDocument(EditableSettingsFile("tags.xml"));
+        return EditSettingsFile("tags.xml");
     case Action::WordRat:
-        return EditDocument(EditableSettingsFile("words.xml"));
+        return EditSettingsFile("words.xml");
     case Action::HelpIndex:
-        return OpenHelpPage(HelpPage::Index);
+        return ReportIfNotStarted(OpenHelpPage(HelpPage::Index), HelpPageAddress(HelpPage::Index));
     case Action::HelpSearch:
-        return OpenHelpPage(HelpPage::Search);
+        return ReportIfNotStarted(OpenHelpPage(HelpPage::Search),
+                                  HelpPageAddress(HelpPage::Search));
     case Action::HelpDevSite:
-        return OpenDocument(HomePageAddress);
+        return ReportIfNotStarted(OpenDocument(HomePageAddress), HomePageAddress);
     case Action::HelpAbout:
         return ui_.ShowAbout();
     }
@@ -250,7 +253,19 @@ void WindowCommands::FilePreview() {
             return;
         }
     }
-    ShowSearch();
+    ReportIfNotStarted(ShowSearch(), SearchPageOfEngine());
+}
+
+void WindowCommands::EditSettingsFile(const char* name) {
+    const std::string file = EditableSettingsFile(name);
+    ReportIfNotStarted(EditDocument(file), file);
+}
+
+void WindowCommands::ReportIfNotStarted(bool started, const std::string& target) {
+    if (!started) {
+        ui_.ShowMessage(std::string(ProgramNotStartedMessage) + "\n" + target, "Error",
+                        MessageIcon::Error);
+    }
 }
 
 void WindowCommands::EditAdd() {

@@ -50,6 +50,9 @@ class WindowCommands {
     void SaveInto(bool askOverwrite, bool (*save)(const std::string&, Ui&));
     void EngineSavedUnderNewName(bool saved);
     void FilePreview();
+    void EditSettingsFile(const char* name);
+    // A program that could not be started is reported with what it was to open.
+    void ReportIfNotStarted(bool started, const std::string& target);
     void EditAdd();
     void EditModify();
     void EditDelete();

@@ -507,6 +507,24 @@ TEST_F(WindowTest, HelpAndSettingsOpenTheirFiles) {
     EXPECT_FALSE(Person.DocumentCommandsEnabled); // none of them needs an engine
 }
 
+TEST_F(WindowTest, AProgramThatCannotStartIsReportedWithItsFile) {
+    FakePrograms none; // nothing on PATH
+    ScopedEnvironment visual("VISUAL", "");
+    ScopedEnvironment editor("EDITOR", "");
+    AppSettings.EditorProgram.clear();
+    Window->Run(Action::HelpIndex);
+    Window->Run(Action::WordRat);
+    ASSERT_EQ(Person.Messages.size(), 2u);
+    const std::string start = "No program could be started to open this file";
+    EXPECT_EQ(Person.Messages[0].Text.rfind(start, 0), 0u);
+    EXPECT_NE(
+        Person.Messages[0].Text.find("\nfile://" + AppSettings.SetupDir + "Manual/index.html"),
+        std::string::npos);
+    EXPECT_NE(Person.Messages[1].Text.find("\n" + AppSettings.SetupDir + "words.xml"),
+              std::string::npos);
+    EXPECT_EQ(Person.Messages[1].Caption, "Error");
+}
+
 TEST_F(WindowTest, ViewsSwitchAndRedraw) {
     OpenExample();
     const int refreshes = Person.Refreshes;
