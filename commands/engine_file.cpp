@@ -16,6 +16,9 @@
 const char* const CannotSaveMessage = "Cannot rename file. Saving was not completed.";
 const char* const EngineNotFoundMessage =
     "Search engine is not found in this file. Saving was not completed.";
+const char* const NoDatabaseMessage =
+    "Search engine is not found in this file. It opens with empty lists, and saving it needs "
+    "the signatures of an engine's database.";
 
 namespace {
 
@@ -30,14 +33,20 @@ void ShowError(Ui& ui, const std::string& text) {
 }
 
 // Reads the engine file once for both lists.
-std::vector<TBadCategory> LoadLists(const std::string& path) {
+// Loads the lists of the engine file; found tells whether the file was read
+// and holds the two signatures that a save writes the database between.
+std::vector<TBadCategory> LoadLists(const std::string& path, bool& found) {
     Base->Clear();
     Cat->Clear();
     TFileBuffer engine;
     std::vector<TBadCategory> problems;
+    found = false;
     if (OpenFileBuffer(engine, path)) {
         problems = Base->LoadFromBuffer(engine);
         Cat->LoadFromBuffer(engine);
+        std::int32_t position = 0;
+        found = FindText(engine, AppSettings.BeginSignature, position) &&
+                FindText(engine, AppSettings.EndSignature, position);
     }
     return problems;
 }
@@ -150,8 +159,14 @@ std::string FolderOf(const std::string& path) {
 
 bool OpenEngine(const std::string& path, Ui& ui) {
     EngineFileName = path;
-    const std::vector<TBadCategory> problems = LoadLists(path);
+    bool found = false;
+    const std::vector<TBadCategory> problems = LoadLists(path, found);
     ui.RefreshView();
+    // A file that holds no database still opens, with empty lists.
+    if (!found && Base->Count() == 0 && Cat->Count() == 0 && IsReadableFile(path)) {
+        ui.ShowMessage(std::string(NoDatabaseMessage) + "\n" + path, "Warning",
+                       MessageIcon::Warning);
+    }
     return ReportBadCategories(problems, ui);
 }
 
@@ -161,7 +176,8 @@ void NewEngineFromTemplate(const std::string& newPath, const std::string& templa
     CopyTemplateTree(templateFolder, folder, ui);
     RenameFile(folder + TemplateEnginePage, newPath);
     PointSearchPageAtEngine(templateFolder, newPath);
-    const std::vector<TBadCategory> problems = LoadLists(newPath);
+    bool found = false;
+    const std::vector<TBadCategory> problems = LoadLists(newPath, found);
     ui.RefreshView();
     ReportBadCategories(problems, ui);
 }

@@ -10,6 +10,8 @@
 
 extern const char* const CannotSaveMessage;
 extern const char* const EngineNotFoundMessage;
+// Warned of when a file without the database's signatures is opened.
+extern const char* const NoDatabaseMessage;
 
 // The folder of a path: its text up to and including the last separator.
 std::string FolderOf(const std::string& path);

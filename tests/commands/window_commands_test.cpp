@@ -53,11 +53,16 @@ TEST_F(WindowTest, BadCommandLineFilesLeaveTheWindowUsable) {
                                            Folder.Path() +
                                            "missing/svxdb.js: " + std::strerror(ENOENT));
 
-    // A file that is no engine: empty lists, no message.
+    // A file that is no engine: empty lists, and a warning that says so.
     Person.Messages.clear();
-    Window->HandleCommandLine({Folder.Write("photo.js", std::string("\xFF\xD8\0\0JFIF", 8))});
+    const std::string photo = Folder.Write("photo.js", std::string("\xFF\xD8\0\0JFIF", 8));
+    Window->HandleCommandLine({photo});
     EXPECT_EQ(Base->Count() + Cat->Count(), 0);
-    EXPECT_TRUE(Person.Messages.empty());
+    ASSERT_EQ(Person.Messages.size(), 1u);
+    EXPECT_EQ(Person.Messages[0].Text, std::string(NoDatabaseMessage) + "\n" + photo);
+    EXPECT_EQ(Person.Messages[0].Caption, "Warning");
+    EXPECT_EQ(EngineFileName, photo);
+    Person.Messages.clear();
 
     // A category number that is not a number costs that number only.
     Window->HandleCommandLine({Folder.Write(

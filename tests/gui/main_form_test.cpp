@@ -194,8 +194,14 @@ TEST_F(GuiTest, BadInputLeavesTheWindowUsable) {
     EXPECT_EQ(Window->windowTitle(), QString::fromStdString(missing + " - Brimlow Sitevane"));
     EXPECT_EQ(Window->LinksView()->model()->rowCount(), 0);
 
-    // A file that is no engine file.
+    // A file that is no engine file: a warning, then an empty list.
+    QString warning;
+    WhenShown<QMessageBox>([&](QMessageBox* box) {
+        warning = box->windowTitle() + ": " + box->text();
+        box->accept();
+    });
     Window->Commands().HandleCommandLine({Folder.Write("image.png", "\x89PNG\r\n\x1A\n")});
+    EXPECT_TRUE(warning.startsWith("Warning: Search engine is not found in this file."));
     EXPECT_EQ(Window->LinksView()->model()->rowCount(), 0);
 
     // A caption of a megabyte and the largest category number draw at once.
