@@ -106,13 +106,19 @@ template <typename Scan> void WindowCommands::RunScan(Scan scan) {
 }
 
 void WindowCommands::AddSite() {
+    AddSiteFrom(std::string());
+}
+
+void WindowCommands::AddSiteFrom(std::string folder) {
     AddSiteForm form = NewAddSiteForm();
     if (!ui_.RunAddSiteForm(form)) {
         return;
     }
-    std::string folder = FolderOf(EngineFileName);
-    if (!ui_.BrowseForFolder(SiteFolderPrompt, folder)) {
-        return;
+    if (folder.empty()) {
+        folder = FolderOf(EngineFileName);
+        if (!ui_.BrowseForFolder(SiteFolderPrompt, folder)) {
+            return;
+        }
     }
     RunScan([&](ScanObserver& observer) {
         ScanFolder(folder, form.Category.Selected, form.Recurse, form.AddExisting, observer);

@@ -6,6 +6,7 @@
 #include "commands/engine_file.h"
 #include "indexer/site_scan.h"
 #include "platform/ansi.h"
+#include "platform/files.h"
 
 #include <stdexcept>
 
@@ -180,9 +181,22 @@ void WindowCommands::FileNew() {
 
 void WindowCommands::FileOpen() {
     std::string path;
-    if (!ui_.ChooseFileToOpen(EngineFilter, path)) {
-        return;
+    if (ui_.ChooseFileToOpen(EngineFilter, path)) {
+        OpenEngineFile(path);
     }
+}
+
+void WindowCommands::DropPath(const std::string& path) {
+    if (!path.empty() && path.back() == PathSeparator) {
+        if (documentEnabled_) {
+            AddSiteFrom(path);
+        }
+    } else {
+        OpenEngineFile(path);
+    }
+}
+
+void WindowCommands::OpenEngineFile(const std::string& path) {
     EnableDocument();
     OpenEngine(path, ui_);
     ShowEngineCaption();

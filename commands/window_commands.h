@@ -24,6 +24,10 @@ class WindowCommands {
     // The arguments after the program's name: an engine file to open, then a
     // batch mode.
     void HandleCommandLine(const std::vector<std::string>& arguments);
+    // A file or folder dropped onto the window: a folder (ending with the
+    // separator) is added as a site through the add-site dialog, when an
+    // engine is open; a file opens as the engine.
+    void DropPath(const std::string& path);
 
     // Runs a command of the table. A disabled document command, or any
     // command while a scan runs, does nothing. A conversion or input/output
@@ -42,6 +46,7 @@ class WindowCommands {
   private:
     void FileNew();
     void FileOpen();
+    void OpenEngineFile(const std::string& path);
     void FileSave();
     void FileSaveAs();
     void FileSaveAsTemplate();
@@ -59,6 +64,9 @@ class WindowCommands {
     void EditClear();
     void Move(Action action);
     void AddSite();
+    // The add-site dialog, then the scan of folder, or of a folder chosen then
+    // when folder is empty.
+    void AddSiteFrom(std::string folder);
     void UpdateBase();
     void BatchAddSite(const std::vector<std::string>& arguments);
     template <typename Scan> void RunScan(Scan scan);

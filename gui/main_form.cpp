@@ -21,17 +21,23 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <QTreeView>
+#include <QUrl>
 #include <optional>
 
 namespace {
@@ -108,6 +114,7 @@ MainForm::MainForm()
     : model_(new LinksModel(this)), linksView_(new QTreeView), viewPanel_(new QLabel),
       changedPanel_(new QLabel), hintPanel_(new QLabel) {
     setObjectName("MainForm");
+    setAcceptDrops(true);
     CreateActions();
     CreateMenusAndToolbar();
     CreateStatusBar();
@@ -500,6 +507,38 @@ bool MainForm::event(QEvent* event) {
         return true;
     }
     return QMainWindow::event(event);
+}
+
+namespace {
+
+// The first local file or folder of a drag, a folder ending with the
+// separator; empty when the drag brings none.
+QString DroppedPath(const QMimeData* data) {
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            const QFileInfo file(url.toLocalFile());
+            return file.isDir() ? QDir(file.absoluteFilePath()).absolutePath() + '/'
+                                : file.absoluteFilePath();
+        }
+    }
+    return QString();
+}
+
+} // namespace
+
+void MainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedPath(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+// A folder dropped onto the window is added as a site, a file opens.
+void MainForm::dropEvent(QDropEvent* event) {
+    const QString path = DroppedPath(event->mimeData());
+    if (!path.isEmpty()) {
+        event->acceptProposedAction();
+        commands_->DropPath(FromQt(path));
+    }
 }
 
 void MainForm::RecordPlacement() {

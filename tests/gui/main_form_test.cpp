@@ -14,13 +14,17 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFont>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTreeView>
+#include <QUrl>
 
 namespace {
 
@@ -281,6 +285,29 @@ TEST_F(GuiTest, AddSiteDialogsNewCategoryShowsInTheCategoryView) {
     EXPECT_EQ(Cat->Count(), 5);
     EXPECT_EQ(Window->LinksView()->model()->rowCount(), 5);
     EXPECT_EQ(Cell(4, 1), "Photos");
+}
+
+// Drops the local file or folder onto the window, as a file manager would.
+void Drop(QWidget& window, const std::string& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+}
+
+TEST_F(GuiTest, ADroppedEngineOpensAndADroppedFolderIsAddedAsASite) {
+    const std::string engine = WriteEngine("svxdb.js", Links, Categories);
+    Drop(*Window, engine);
+    EXPECT_EQ(Window->windowTitle(), QString::fromStdString(engine + " - Brimlow Sitevane"));
+    Folder.Write("site/a.html", "<title>Dropped</title>");
+    WhenShown<TAddSiteForm>(
+        [](TAddSiteForm* dialog) { dialog->findChild<QPushButton*>("OkButton")->click(); });
+    Drop(*Window, Folder.Path() + "site");
+    ASSERT_EQ(Base->Count(), 5); // no folder chooser: the dropped folder is the site
+    EXPECT_EQ(Base->GetLink(4).Caption, "Dropped");
 }
 
 } // namespace
