@@ -160,15 +160,28 @@ bool WindowCommands::ConfirmClose() {
         StopRequested = true;
         return false;
     }
-    if (!engineSaved_ && ui_.Ask(CloseQuestion, "Warning", MessageIcon::Warning,
-                                 MessageButtons::YesNo) == Answer::Yes) {
-        // A failed save keeps the window open, so that the edits are not lost.
-        return SaveEngine(ui_);
+    return MayLeaveEngine();
+}
+
+bool WindowCommands::MayLeaveEngine() {
+    if (engineSaved_) {
+        return true;
     }
-    return true;
+    switch (ui_.Ask(CloseQuestion, "Warning", MessageIcon::Warning, MessageButtons::YesNoCancel)) {
+    case Answer::Yes:
+        // A failed save keeps the engine, so that the edits are not lost.
+        return SaveEngine(ui_);
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void WindowCommands::FileNew() {
+    if (!MayLeaveEngine()) {
+        return;
+    }
     NewForm form = MakeNewForm();
     if (!ui_.RunNewForm(form)) {
         return;
@@ -181,7 +194,7 @@ void WindowCommands::FileNew() {
 
 void WindowCommands::FileOpen() {
     std::string path;
-    if (ui_.ChooseFileToOpen(EngineFilter, path)) {
+    if (MayLeaveEngine() && ui_.ChooseFileToOpen(EngineFilter, path)) {
         OpenEngineFile(path);
     }
 }
@@ -191,7 +204,7 @@ void WindowCommands::DropPath(const std::string& path) {
         if (documentEnabled_) {
             AddSiteFrom(path);
         }
-    } else {
+    } else if (MayLeaveEngine()) {
         OpenEngineFile(path);
     }
 }

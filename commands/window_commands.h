@@ -40,13 +40,17 @@ class WindowCommands {
     std::int32_t SelectedRow() const;
 
     // Asks whether to save unsaved changes. False when the window must stay
-    // open: a scan is running (it is asked to stop) or the save failed.
+    // open: a scan is running (it is asked to stop), the person cancelled or
+    // the save failed.
     bool ConfirmClose();
 
   private:
     void FileNew();
     void FileOpen();
     void OpenEngineFile(const std::string& path);
+    // With unsaved changes, asks to save them (Yes), to drop them (No) or to
+    // stay (Cancel); true when the engine may be left.
+    bool MayLeaveEngine();
     void FileSave();
     void FileSaveAs();
     void FileSaveAsTemplate();

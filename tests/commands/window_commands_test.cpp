@@ -295,6 +295,25 @@ TEST_F(WindowTest, ClosingAsksOnlyAboutUnsavedChanges) {
     EXPECT_EQ(Person.CloseRequests, 1);
 }
 
+TEST_F(WindowTest, CancelKeepsUnsavedChangesOnCloseAndOpen) {
+    OpenExample();
+    Person.Answers = {Answer::Yes};
+    Window->Run(Action::EditClear);
+    ASSERT_EQ(Base->Count(), 0);
+    Person.Answers = {Answer::Cancel};
+    EXPECT_FALSE(Window->ConfirmClose());
+    EXPECT_EQ(Person.QuestionButtons.back(), MessageButtons::YesNoCancel);
+    Person.Answers = {Answer::Cancel};
+    Person.ChosenPaths = {EngineFileName};
+    Window->Run(Action::FileOpen);
+    EXPECT_TRUE(Person.Choosers.empty()); // the chooser never opened
+    Person.Answers = {Answer::Cancel};
+    Window->Run(Action::FileNew);
+    EXPECT_TRUE(Person.Dialogs.empty());
+    EXPECT_EQ(Base->Count(), 0);
+    EXPECT_FALSE(Window->EngineSaved());
+}
+
 TEST_F(WindowTest, OpenSaveAndImport) {
     OpenExample();
     const std::string other = Folder.Write(
