@@ -64,7 +64,8 @@ std::string SettingsFilePath(const std::string& name);
 // is missing, for editing; the program's file when the run has no own copies.
 std::string EditableSettingsFile(const std::string& name);
 
-// Reads Extensions, IndexDepthLimit and PdfTextTimeLimit from SetupDir/set.xml.
+// Reads Extensions, IndexDepthLimit and PdfTextTimeLimit from set.xml (the
+// person's own copy when there is one, else SetupDir's).
 // A limit that is not a whole number (of kilobytes fitting the 32-bit byte
 // count, or of seconds) is ignored.
 void LoadSetXml();
