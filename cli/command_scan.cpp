@@ -114,36 +114,38 @@ int RunUpdate(const CliOptions& options, const std::string& engine) {
     return ui.Failed() ? 1 : 0;
 }
 
-int RunAddSite(const CliOptions& options, const std::string& engine, const std::string& folder,
-               std::int32_t category, bool recurse, bool existing) {
-    CliUi ui;
-    if (!Open(options, engine, ui)) {
-        return 1;
-    }
-    const std::string site =
-        WithTrailingSeparator(std::filesystem::absolute(folder).lexically_normal().string());
-    ProgressReport progress;
-    const std::int32_t before = Base->Count();
-    StopRequested = false;
-    ScanFolder(site, category, recurse, existing, progress);
-    StopRequested = true;
-    SaveEngine(ui);
-    const int added = Base->Count() - before;
-    progress.Summary("added", CountFiles(site, recurse) - added);
-    return ui.Failed() ? 1 : 0;
-}
-
-struct SyncArguments {
+// What addsite and sync are given: the same engine, folder and category, and
+// each one's own flags.
+struct SiteArguments {
     std::string Engine;
     std::string Folder;
     std::int32_t Category = 0;
     bool Recurse = false;
+    bool Existing = false;
     bool DryRun = false;
     bool Json = false;
 };
 
+int RunAddSite(const CliOptions& options, const SiteArguments& arguments) {
+    CliUi ui;
+    if (!Open(options, arguments.Engine, ui)) {
+        return 1;
+    }
+    const std::string site = WithTrailingSeparator(
+        std::filesystem::absolute(arguments.Folder).lexically_normal().string());
+    ProgressReport progress;
+    const std::int32_t before = Base->Count();
+    StopRequested = false;
+    ScanFolder(site, arguments.Category, arguments.Recurse, arguments.Existing, progress);
+    StopRequested = true;
+    SaveEngine(ui);
+    const int added = Base->Count() - before;
+    progress.Summary("added", CountFiles(site, arguments.Recurse) - added);
+    return ui.Failed() ? 1 : 0;
+}
+
 void PrintSyncSummary(const TSyncCounts& counts, const ProgressReport& progress, bool saved,
-                      const SyncArguments& arguments) {
+                      const SiteArguments& arguments) {
     if (!arguments.Json) {
         const char* const end = saved              ? ""
                                 : arguments.DryRun ? ", not saved (dry run)"
@@ -166,7 +168,7 @@ void PrintSyncSummary(const TSyncCounts& counts, const ProgressReport& progress,
 
 // 0: saved (or, with --dry-run, nothing failed); 1: it could not be saved;
 // 3: saved, but some files failed.
-int RunSync(const CliOptions& options, const SyncArguments& arguments) {
+int RunSync(const CliOptions& options, const SiteArguments& arguments) {
     CliUi ui;
     if (!Open(options, arguments.Engine, ui)) {
         return 1;
@@ -189,6 +191,18 @@ int RunSync(const CliOptions& options, const SyncArguments& arguments) {
     return counts.Failed > 0 ? 3 : 0;
 }
 
+// A command over ENGINE DIR CAT with --recurse, as addsite and sync are.
+CLI::App* AddSiteCommand(CLI::App& app, const char* name, const char* description,
+                         SiteArguments& arguments) {
+    CLI::App* command = app.add_subcommand(name, description);
+    command->add_option("ENGINE", arguments.Engine, "the engine file")->required();
+    command->add_option("DIR", arguments.Folder, "the site folder")->required();
+    command->add_option("CAT", arguments.Category, "the category number of the new links")
+        ->required();
+    command->add_flag("--recurse", arguments.Recurse, "walk the subfolders too");
+    return command;
+}
+
 } // namespace
 
 void AddScanCommands(CLI::App& app, CliOptions& options) {
@@ -198,37 +212,19 @@ void AddScanCommands(CLI::App& app, CliOptions& options) {
     update->add_option("ENGINE", *engine, "the engine file")->required();
     update->callback([&options, engine] { options.ExitStatus = RunUpdate(options, *engine); });
 
-    struct AddSiteArguments {
-        std::string Engine;
-        std::string Folder;
-        std::int32_t Category = 0;
-        bool Recurse = false;
-        bool Existing = false;
-    };
-    auto arguments = std::make_shared<AddSiteArguments>();
-    CLI::App* addsite = app.add_subcommand(
-        "addsite", "Index the files of DIR into category CAT of ENGINE and save it");
-    addsite->add_option("ENGINE", arguments->Engine, "the engine file")->required();
-    addsite->add_option("DIR", arguments->Folder, "the site folder")->required();
-    addsite->add_option("CAT", arguments->Category, "the category number of the new links")
-        ->required();
-    addsite->add_flag("--recurse", arguments->Recurse, "walk the subfolders too");
-    addsite->add_flag("--existing", arguments->Existing,
+    auto addsite = std::make_shared<SiteArguments>();
+    CLI::App* command = AddSiteCommand(
+        app, "addsite", "Index the files of DIR into category CAT of ENGINE and save it", *addsite);
+    command->add_flag("--existing", addsite->Existing,
                       "add files that already have a link as well");
-    addsite->callback([&options, arguments] {
-        options.ExitStatus =
-            RunAddSite(options, arguments->Engine, arguments->Folder, arguments->Category,
-                       arguments->Recurse, arguments->Existing);
-    });
+    command->callback([&options, addsite] { options.ExitStatus = RunAddSite(options, *addsite); });
 
-    auto sync = std::make_shared<SyncArguments>();
-    CLI::App* command = app.add_subcommand(
-        "sync", "Bring ENGINE up to date with DIR: index its links again, add the files no link "
-                "has into category CAT, drop the links whose file is gone, and save it once");
-    command->add_option("ENGINE", sync->Engine, "the engine file")->required();
-    command->add_option("DIR", sync->Folder, "the site folder")->required();
-    command->add_option("CAT", sync->Category, "the category number of the new links")->required();
-    command->add_flag("--recurse", sync->Recurse, "walk the subfolders too");
+    auto sync = std::make_shared<SiteArguments>();
+    command = AddSiteCommand(
+        app, "sync",
+        "Bring ENGINE up to date with DIR: index its links again, add the files no link "
+        "has into category CAT, drop the links whose file is gone, and save it once",
+        *sync);
     command->add_flag("--dry-run", sync->DryRun, "count what would change, and save nothing");
     command->add_flag("--json", sync->Json, "print the summary as a JSON object");
     command->callback([&options, sync] { options.ExitStatus = RunSync(options, *sync); });

@@ -64,12 +64,6 @@ class SaveSafetyTest : public ::testing::Test {
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-    std::string Saved() const {
-        std::string content;
-        ReadWholeFile(Engine, content);
-        return content;
-    }
-
     ScratchFolder Folder;
     std::string Engine;
     std::vector<std::string> Databases;
@@ -84,7 +78,7 @@ TEST_F(SaveSafetyTest, AKilledSaveLeavesTheOldOrTheNewEngine) {
         const auto start = std::chrono::steady_clock::now();
         ASSERT_EQ(Wait(StartLoad(i)), 0);
         longest = std::max(longest, std::chrono::steady_clock::now() - start);
-        versions.push_back(Saved());
+        versions.push_back(FileContent(Engine));
     }
     ASSERT_NE(versions[0], versions[1]);
     std::mt19937 random(20261207);
@@ -96,7 +90,7 @@ TEST_F(SaveSafetyTest, AKilledSaveLeavesTheOldOrTheNewEngine) {
         std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
         ::kill(child, SIGKILL);
         killedBeforeTheEnd += Wait(child) == -1 ? 1 : 0;
-        const std::string saved = Saved();
+        const std::string saved = FileContent(Engine);
         ASSERT_TRUE(saved == versions[0] || saved == versions[1]) << "round " << round;
     }
     EXPECT_GT(killedBeforeTheEnd, 25);
@@ -113,14 +107,14 @@ TEST_F(SaveSafetyTest, TwoSavesAtOnceBothSucceedOneAfterTheOther) {
     std::vector<std::string> versions;
     for (std::size_t i = 0; i < 2; ++i) {
         ASSERT_EQ(Wait(StartLoad(i)), 0);
-        versions.push_back(Saved());
+        versions.push_back(FileContent(Engine));
     }
     for (int round = 0; round < 5; ++round) {
         const pid_t first = StartLoad(0);
         const pid_t second = StartLoad(1);
         EXPECT_EQ(Wait(first), 0);
         EXPECT_EQ(Wait(second), 0);
-        const std::string saved = Saved();
+        const std::string saved = FileContent(Engine);
         ASSERT_TRUE(saved == versions[0] || saved == versions[1]) << "round " << round;
     }
 }

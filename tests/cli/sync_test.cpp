@@ -31,12 +31,6 @@ class CliSync : public ::testing::Test {
                       "site' 2 --json " + options);
     }
 
-    std::string Content() const {
-        std::string content;
-        ReadWholeFile(Engine, content);
-        return content;
-    }
-
     ScratchFolder Folder;
     std::string Engine;
 };
@@ -44,10 +38,10 @@ class CliSync : public ::testing::Test {
 } // namespace
 
 TEST_F(CliSync, AddsUpdatesRemovesAndSkipsDamagedFiles) {
-    const std::string before = Content();
+    const std::string before = FileContent(Engine);
     const CliResult dry = Sync("--dry-run");
     EXPECT_EQ(dry.Status, 3);
-    EXPECT_EQ(Content(), before);
+    EXPECT_EQ(FileContent(Engine), before);
 
     const CliResult first = Sync("");
     ASSERT_EQ(first.Status, 3);

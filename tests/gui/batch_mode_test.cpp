@@ -3,7 +3,6 @@
 #include "app/application.h"
 #include "gui/add_site_form.h"
 #include "gui_fixture.h"
-#include "platform/files.h"
 
 #include <QCheckBox>
 #include <QProcess>
@@ -12,12 +11,6 @@
 #include <thread>
 
 namespace {
-
-std::string Read(const std::string& path) {
-    std::string data;
-    ReadWholeFile(path, data);
-    return data;
-}
 
 class BatchModeTest : public GuiTest {
   protected:
@@ -42,7 +35,7 @@ TEST_F(BatchModeTest, AddSiteWithFourArgumentsScansShowsTheDialogAndSaves) {
     Window->Commands().HandleCommandLine(
         {Engine, "AddSite", Folder.Path() + "site/", "2", "y", "n"});
     EXPECT_TRUE(dialogShown);
-    const std::string saved = Read(Engine);
+    const std::string saved = FileContent(Engine);
     EXPECT_NE(saved.find("'2+Sailing lessons+lessons/index.html'"), std::string::npos);
     EXPECT_EQ(saved.find("+about.html'", saved.find("about.html") + 1), std::string::npos)
         << "about.html already had a link";
@@ -59,13 +52,13 @@ TEST_F(BatchModeTest, TheProgramUpdatesAndSavesWithTheWindowOpen) {
     program.start(SITEVANE_PROGRAM, {QString::fromStdString(Engine), "update"});
     ASSERT_TRUE(program.waitForStarted());
     // The window stays open after the batch mode: wait for the save, then end it.
-    for (int i = 0; i < 200 && Read(Engine).find("Old caption") != std::string::npos; ++i) {
+    for (int i = 0; i < 200 && FileContent(Engine).find("Old caption") != std::string::npos; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     EXPECT_EQ(program.state(), QProcess::Running);
     program.kill();
     program.waitForFinished();
-    const std::string saved = Read(Engine);
+    const std::string saved = FileContent(Engine);
     EXPECT_EQ(saved.find("Old caption"), std::string::npos);
     EXPECT_NE(saved.find("'0+About the club+about.html'"), std::string::npos);
 }

@@ -29,6 +29,14 @@ class MissingPagesTest : public GuiTest {
             box->findChild<QPushButton*>(button)->click();
         });
     }
+
+    // Counts the pages the summary lists into listed, then presses a button.
+    static void AnswerSummary(const char* button, int& listed) {
+        WhenShown<TMissingPagesForm>([button, &listed](TMissingPagesForm* form) {
+            listed = form->findChild<QPlainTextEdit*>("MissingList")->document()->lineCount() - 1;
+            form->findChild<QPushButton*>(button)->click();
+        });
+    }
 };
 
 } // namespace
@@ -37,10 +45,7 @@ TEST_F(MissingPagesTest, SkipThenDeleteTheLinksFromTheSummary) {
     OpenWithMissingPages();
     AnswerWarning("SkipButton");
     int listed = 0;
-    WhenShown<TMissingPagesForm>([&](TMissingPagesForm* form) {
-        listed = form->findChild<QPlainTextEdit*>("MissingList")->document()->lineCount() - 1;
-        form->findChild<QPushButton*>("DeleteButton")->click();
-    });
+    AnswerSummary("DeleteButton", listed);
     Window->Commands().Run(Action::UpdateBase);
     EXPECT_EQ(listed, 1000);
     ASSERT_EQ(Base->Count(), 1);
@@ -70,10 +75,7 @@ TEST_F(MissingPagesTest, StopFromTheWarningOrTheProgressWindow) {
         ticks.start(0);
     });
     int listed = 0;
-    WhenShown<TMissingPagesForm>([&](TMissingPagesForm* form) {
-        listed = form->findChild<QPlainTextEdit*>("MissingList")->document()->lineCount() - 1;
-        form->findChild<QPushButton*>("KeepButton")->click();
-    });
+    AnswerSummary("KeepButton", listed);
     Window->Commands().Run(Action::UpdateBase);
     EXPECT_GT(listed, 0);
     EXPECT_LT(listed, 1000);

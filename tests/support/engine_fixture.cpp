@@ -1,10 +1,7 @@
 #include "support/engine_fixture.h"
 
-#include "platform/files.h"
-
 std::string EngineTest::Content(const std::string& path) const {
-    std::string data;
-    return ReadWholeFile(path, data) ? data : "<missing>";
+    return FileContent(path);
 }
 
 TBaseRecord MakeLink(std::int32_t category, const std::string& caption, const std::string& url,

@@ -1,5 +1,7 @@
 #include "support/scratch_folder.h"
 
+#include "platform/files.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -26,6 +28,11 @@ std::string ScratchFolder::Write(const std::string& name, const std::string& con
     fs::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << content;
     return file.string();
+}
+
+std::string FileContent(const std::string& path) {
+    std::string data;
+    return ReadWholeFile(path, data) ? data : "<missing>";
 }
 
 ScopedEnvironment::ScopedEnvironment(const char* name, const std::string& value) : name_(name) {

@@ -19,6 +19,9 @@ class ScratchFolder {
     std::string path_;
 };
 
+// The whole content of a file, or "<missing>" when it cannot be read.
+std::string FileContent(const std::string& path);
+
 // Sets an environment variable for the lifetime of the object, then restores it.
 class ScopedEnvironment {
   public:
