@@ -7,6 +7,7 @@
 #include "platform/user_folders.h"
 #include "readers/settings_items.h"
 
+#include <algorithm>
 #include <limits>
 
 const char* const AppTitle = "Sitevane";
@@ -32,6 +33,11 @@ void WriteWindowPlacement(RegistryKey& key, const TAppSettings& placement) {
     key.WriteInteger("DX", placement.DX);
     key.WriteInteger("DY", placement.DY);
     key.WriteInteger("Maximize", placement.Maximize ? 1 : 0);
+}
+
+// The per-user value of the recent file at index, "Recent1" for the newest.
+std::string RecentFileName(std::size_t index) {
+    return "Recent" + std::to_string(index + 1);
 }
 
 std::string Trimmed(const std::string& text) {
@@ -116,12 +122,39 @@ void ReadRegistrySettings() {
     AppSettings.DX = user.ReadInteger("DX", defaults.DX);
     AppSettings.DY = user.ReadInteger("DY", defaults.DY);
     AppSettings.Maximize = user.ReadInteger("Maximize", 0) != 0;
+    AppSettings.RecentFiles.clear();
+    for (std::size_t i = 0; i < MaxRecentFiles; ++i) {
+        const std::string file = user.ReadString(RecentFileName(i));
+        if (!file.empty()) {
+            AppSettings.RecentFiles.push_back(file);
+        }
+    }
 }
 
-void SaveWindowPlacement() {
+void SaveUserSettings() {
     RegistryKey user(RegistryScope::PerUser);
     WriteWindowPlacement(user, AppSettings);
     user.Flush();
+    SaveRecentFiles();
+}
+
+void SaveRecentFiles() {
+    RegistryKey user(RegistryScope::PerUser);
+    for (std::size_t i = 0; i < MaxRecentFiles; ++i) {
+        user.WriteString(RecentFileName(i), i < AppSettings.RecentFiles.size()
+                                                ? AppSettings.RecentFiles[i]
+                                                : std::string());
+    }
+    user.Flush();
+}
+
+void AddRecentFile(const std::string& path) {
+    std::vector<std::string>& files = AppSettings.RecentFiles;
+    files.erase(std::remove(files.begin(), files.end(), path), files.end());
+    files.insert(files.begin(), path);
+    if (files.size() > MaxRecentFiles) {
+        files.resize(MaxRecentFiles);
+    }
 }
 
 std::string SettingsFilePath(const std::string& name) {

@@ -32,6 +32,8 @@ struct TAppSettings {
     bool Maximize = false;
     // The per-user key held a window placement when the program started.
     bool PlacementStored = false;
+    // The engine files opened last, the newest first.
+    std::vector<std::string> RecentFiles;
     std::string EditorProgram;
     std::string Extensions; // the comma-separated text of set.xml
     std::vector<std::string> ExtensionList;
@@ -48,7 +50,12 @@ void ReadRegistrySettings();
 // Writes the defaults of both keys, the program folder being the executable's;
 // false when the machine-wide key could not be written.
 bool WriteDefaultSettings();
-void SaveWindowPlacement();
+// Writes the window placement and the recent files into the per-user key.
+void SaveUserSettings();
+void SaveRecentFiles();
+// Puts path first among the recent files, once, keeping MaxRecentFiles.
+void AddRecentFile(const std::string& path);
+constexpr std::size_t MaxRecentFiles = 8;
 
 // The folder of the program's own files: the executable's in a build tree,
 // PREFIX/share/sitevane/ for a program installed in PREFIX/bin.

@@ -27,7 +27,7 @@ void InitApplication(const std::string& setupDir) {
 }
 
 void DoneApplication() {
-    SaveWindowPlacement();
+    SaveUserSettings();
     Base.reset();
     Cat.reset();
 }

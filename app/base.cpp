@@ -47,12 +47,19 @@ void TCat::StepDown(std::int32_t position) {
     list_moves::StepDown(names_, Current, position);
 }
 
+void TBase::Touch() {
+    static std::uint64_t lastRevision = 0;
+    revision_ = ++lastRevision;
+}
+
 void TBase::Clear() {
+    Touch();
     links_.clear();
     Current = 0;
 }
 
 void TBase::Add(const TBaseRecord& link) {
+    Touch();
     links_.push_back(link);
     Current = Count() - 1;
 }
@@ -62,28 +69,76 @@ TBaseRecord TBase::GetLink(std::int32_t position) const {
 }
 
 void TBase::SetLink(std::int32_t position, const TBaseRecord& link) {
+    Touch();
     if (list_moves::Inside(links_, position)) {
         links_[position] = link;
     }
 }
 
 void TBase::Remove(std::int32_t position) {
+    Touch();
     list_moves::Remove(links_, Current, position);
 }
 void TBase::ToBegin(std::int32_t position) {
+    Touch();
     list_moves::ToBegin(links_, Current, position);
 }
 void TBase::ToEnd(std::int32_t position) {
+    Touch();
     list_moves::ToEnd(links_, Current, position);
 }
 void TBase::StepUp(std::int32_t position) {
+    Touch();
     list_moves::StepUp(links_, Current, position);
 }
 void TBase::StepDown(std::int32_t position) {
+    Touch();
     list_moves::StepDown(links_, Current, position);
 }
 
+std::vector<std::int32_t> TBase::MoveLinks(const std::vector<std::int32_t>& positions,
+                                           BlockMove move) {
+    Touch();
+    std::vector<std::int32_t> moved = list_moves::MoveBlock(links_, positions, move);
+    if (!moved.empty()) {
+        Current = moved.front();
+    }
+    return moved;
+}
+
+void TBase::RemoveLinks(const std::vector<std::int32_t>& positions) {
+    Touch();
+    std::vector<bool> removed(links_.size());
+    for (std::int32_t p : positions) {
+        removed[static_cast<std::size_t>(p)] = true;
+    }
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < links_.size(); ++i) {
+        if (!removed[i]) {
+            if (kept != i) {
+                links_[kept] = std::move(links_[i]);
+            }
+            ++kept;
+        }
+    }
+    links_.resize(kept);
+    if (!positions.empty()) {
+        Current = std::min(positions.front(), Count() - 1);
+    }
+}
+
+void TBase::Reorder(const std::vector<std::int32_t>& order) {
+    Touch();
+    std::vector<TBaseRecord> links;
+    links.reserve(order.size());
+    for (std::int32_t p : order) {
+        links.push_back(std::move(links_[static_cast<std::size_t>(p)]));
+    }
+    links_ = std::move(links);
+}
+
 void TBase::CatMovedToBegin(std::int32_t k) {
+    Touch();
     if (k == 0) {
         return;
     }
@@ -97,6 +152,7 @@ void TBase::CatMovedToBegin(std::int32_t k) {
 }
 
 void TBase::CatMovedToEnd(std::int32_t k, std::int32_t categoryCount) {
+    Touch();
     if (k == categoryCount - 1) {
         return;
     }
@@ -110,6 +166,7 @@ void TBase::CatMovedToEnd(std::int32_t k, std::int32_t categoryCount) {
 }
 
 void TBase::CatMovedUp(std::int32_t k) {
+    Touch();
     if (k == 0) {
         return;
     }
@@ -123,6 +180,7 @@ void TBase::CatMovedUp(std::int32_t k) {
 }
 
 void TBase::CatMovedDown(std::int32_t k, std::int32_t categoryCount) {
+    Touch();
     if (k == categoryCount - 1) {
         return;
     }
@@ -144,6 +202,7 @@ bool TBase::IsDontUpdate(std::int32_t position) const {
 }
 
 void TBase::CategoryDeleted(std::int32_t k) {
+    Touch();
     std::int32_t kept = 0;
     std::int32_t lastRemovedAt = -1; // its position at the time of its removal
     for (std::size_t i = 0; i < links_.size(); ++i) {

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+// How a block of links moves together.
+enum class BlockMove { ToBegin, Up, Down, ToEnd };
+
 class OutputFile;
 struct TFileBuffer;
 
@@ -59,6 +62,8 @@ class TCat {
 
 class TBase {
   public:
+    TBase() { Touch(); }
+
     std::int32_t Current = 0;
 
     std::int32_t Count() const { return static_cast<std::int32_t>(links_.size()); }
@@ -76,6 +81,15 @@ class TBase {
     void ToEnd(std::int32_t position);
     void StepUp(std::int32_t position);
     void StepDown(std::int32_t position);
+
+    // Moves the links at positions (ascending, each inside the base) together;
+    // Current becomes the first of them. Answers their new positions.
+    std::vector<std::int32_t> MoveLinks(const std::vector<std::int32_t>& positions, BlockMove move);
+    // Removes the links at positions (ascending, each inside the base); Current
+    // becomes the position of the first, or the last link left.
+    void RemoveLinks(const std::vector<std::int32_t>& positions);
+    // The links in this order of their positions (each once, all of them).
+    void Reorder(const std::vector<std::int32_t>& order);
 
     // Renumber the links after the category at old position k was moved the
     // same way in a list of categoryCount categories.
@@ -100,8 +114,16 @@ class TBase {
     // first write that fails.
     bool WriteToFile(OutputFile& file) const;
 
+    // Changes with every change of the links (not of Current); no two states
+    // of any base share one, so that a view can tell whether it is still up
+    // to date.
+    std::uint64_t Revision() const { return revision_; }
+
   private:
+    void Touch();
+
     std::vector<TBaseRecord> links_;
+    std::uint64_t revision_ = 0;
 };
 
 // Removes category k, all links of that category, and closes the gap in the

@@ -313,6 +313,7 @@ std::vector<TBadCategory> TBase::LoadFromFile(const std::string& path) {
 }
 
 std::vector<TBadCategory> TBase::LoadFromBuffer(TFileBuffer& engine) {
+    Touch();
     const std::size_t first = links_.size();
     std::vector<TBadCategory> problems = ForEachEngineLink(
         engine, [this](TBaseRecord&& link) { links_.push_back(std::move(link)); });

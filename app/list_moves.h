@@ -3,8 +3,11 @@
 // list changes nothing.
 #pragma once
 
+#include "app/base.h"
+
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 namespace list_moves {
@@ -54,6 +57,57 @@ template <typename T> void StepDown(std::vector<T>& items, std::int32_t& current
     }
     std::swap(items[i], items[i + 1]);
     current = i + 1;
+}
+
+// Moves the items at positions (ascending, each inside the list) together,
+// keeping their order: to the begin, one step up, one step down or to the end.
+// An item at the edge, or against another moved item there, stays. Answers
+// their new positions.
+template <typename T>
+std::vector<std::int32_t> MoveBlock(std::vector<T>& items, std::vector<std::int32_t> positions,
+                                    BlockMove move) {
+    const auto count = static_cast<std::int32_t>(items.size());
+    if (move == BlockMove::ToBegin || move == BlockMove::ToEnd) {
+        std::vector<bool> picked(items.size());
+        for (std::int32_t p : positions) {
+            picked[static_cast<std::size_t>(p)] = true;
+        }
+        std::vector<T> picks;
+        std::vector<T> others;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            (picked[i] ? picks : others).push_back(std::move(items[i]));
+        }
+        const bool toBegin = move == BlockMove::ToBegin;
+        items = std::move(toBegin ? picks : others);
+        std::move((toBegin ? others : picks).begin(), (toBegin ? others : picks).end(),
+                  std::back_inserter(items));
+        const auto first = toBegin ? 0 : count - static_cast<std::int32_t>(positions.size());
+        for (std::size_t i = 0; i < positions.size(); ++i) {
+            positions[i] = first + static_cast<std::int32_t>(i);
+        }
+        return positions;
+    }
+    if (move == BlockMove::Up) {
+        std::int32_t free = 0; // the first position an item may step into
+        for (std::int32_t& p : positions) {
+            if (p > free) {
+                std::swap(items[static_cast<std::size_t>(p - 1)],
+                          items[static_cast<std::size_t>(p)]);
+                --p;
+            }
+            free = p + 1;
+        }
+        return positions;
+    }
+    std::int32_t free = count - 1; // the last position an item may step into
+    for (auto p = positions.rbegin(); p != positions.rend(); ++p) {
+        if (*p < free) {
+            std::swap(items[static_cast<std::size_t>(*p)], items[static_cast<std::size_t>(*p + 1)]);
+            ++*p;
+        }
+        free = *p - 1;
+    }
+    return positions;
 }
 
 } // namespace list_moves

@@ -1,6 +1,6 @@
 #include "commands/command_table.h"
 
-const std::array<CommandInfo, 28> CommandTable{{
+const std::array<CommandInfo, 32> CommandTable{{
     {Action::FileNew, "FileNew", "&New...", "", "Create a New Search Engine", false},
     {Action::FileOpen, "FileOpen", "&Open...", "", "Open an Existing Search Engine", false},
     {Action::FileSave, "FileSave", "&Save", "Ctrl+S", "Save the Search Engine", true},
@@ -34,6 +34,12 @@ const std::array<CommandInfo, 28> CommandTable{{
      false},
     {Action::HelpDevSite, "HelpDevSite", "&Developers Web Site", "", "", false},
     {Action::HelpAbout, "HelpAbout", "&About...", "", "About the Program", false},
+    {Action::EditUndo, "EditUndo", "&Undo", "Ctrl+Z", "Undo the Last Change", true},
+    {Action::EditRedo, "EditRedo", "&Redo", "Ctrl+Shift+Z", "Redo the Change Undone", true},
+    {Action::EditChangeCategory, "EditChangeCategory", "Change &Category...", "",
+     "Move the Selected Links into another Category", true},
+    {Action::EditSortLinks, "EditSortLinks", "S&ort Links", "",
+     "Sort the Links as the List Shows them", true},
 }};
 
 const CommandInfo& InfoOf(Action action) {

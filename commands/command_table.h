@@ -33,6 +33,10 @@ enum class Action {
     HelpSearch,
     HelpDevSite,
     HelpAbout,
+    EditUndo,
+    EditRedo,
+    EditChangeCategory,
+    EditSortLinks,
 };
 
 struct CommandInfo {
@@ -44,7 +48,7 @@ struct CommandInfo {
     bool Document; // disabled until an engine file is loaded
 };
 
-extern const std::array<CommandInfo, 28> CommandTable;
+extern const std::array<CommandInfo, 32> CommandTable;
 
 const CommandInfo& InfoOf(Action action);
 

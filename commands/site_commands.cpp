@@ -75,11 +75,12 @@ bool ProgressMayClose() {
     return false;
 }
 
-// Clears the stop request, shows the progress window, runs the scan and ends
-// with the window closed, the view redrawn and the engine marked changed. An
-// error that ends the scan early ends it the same way before it is passed on:
-// the links stored before it stay and are worth saving.
-template <typename Scan> void WindowCommands::RunScan(Scan scan) {
+// Clears the stop request, shows the progress window, runs the scan as one
+// undo step and ends with the window closed, the view redrawn and the engine
+// marked changed. An error that ends the scan early ends it the same way
+// before it is passed on: the links stored before it stay and are worth saving.
+template <typename Scan> void WindowCommands::RunScan(const char* caption, Scan scan) {
+    history_.Record(caption);
     StopRequested = false;
     scanning_ = true;
     ui_.ShowProgress();
@@ -120,18 +121,18 @@ void WindowCommands::AddSiteFrom(std::string folder) {
             return;
         }
     }
-    RunScan([&](ScanObserver& observer) {
+    RunScan("Add site", [&](ScanObserver& observer) {
         ScanFolder(folder, form.Category.Selected, form.Recurse, form.AddExisting, observer);
     });
 }
 
 void WindowCommands::UpdateBase() {
-    RunScan([](ScanObserver& observer) { UpdateLinks(observer); });
+    RunScan("Update search DB", [](ScanObserver& observer) { UpdateLinks(observer); });
 }
 
 // engine, "addsite", site path, category number, recurse "y", add existing "y".
 void WindowCommands::BatchAddSite(const std::vector<std::string>& arguments) {
-    RunScan([&](ScanObserver& observer) {
+    RunScan("Add site", [&](ScanObserver& observer) {
         const std::int32_t category = StrToInt(arguments[3]);
         ScanFolder(FolderOf(arguments[2]), category, arguments[4] == "y", arguments[5] == "y",
                    observer);

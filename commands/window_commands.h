@@ -3,6 +3,8 @@
 #pragma once
 
 #include "commands/command_table.h"
+#include "commands/edit_history.h"
+#include "commands/shown_links.h"
 #include "commands/window_ui.h"
 
 #include <cstdint>
@@ -36,8 +38,24 @@ class WindowCommands {
 
     // The row of the shown list the person selected becomes its Current.
     void RowSelected(std::int32_t row);
-    // The selected row: Current of the shown list, -1 when it lies outside.
-    std::int32_t SelectedRow() const;
+    // The selected row: the row of the shown list's Current, -1 when it lies
+    // outside or the filter hides it.
+    std::int32_t SelectedRow();
+    // The rows of the links view the person selected; with more than one, the
+    // commands that act on a selection (delete, change category, move) act
+    // on all of them.
+    void RowsSelected(const std::vector<std::int32_t>& rows);
+    // The selected rows of the shown list, ascending.
+    std::vector<std::int32_t> SelectedRows();
+
+    // The links view shows the links that hold text, ordered by column.
+    void SetFilter(const std::string& text);
+    void SortView(int column, bool descending);
+    // The links the links view shows.
+    ShownLinks& Shown() { return shown_; }
+
+    // Opens a file of the File menu's recent files.
+    void OpenRecentFile(std::size_t index);
 
     // Asks whether to save unsaved changes. False when the window must stay
     // open: a scan is running (it is asked to stop), the person cancelled or
@@ -48,6 +66,8 @@ class WindowCommands {
     void FileNew();
     void FileOpen();
     void OpenEngineFile(const std::string& path);
+    // Begins a new engine's history and names it among the recent files.
+    void EngineOpened();
     // With unsaved changes, asks to save them (Yes), to drop them (No) or to
     // stay (Cancel); true when the engine may be left.
     bool MayLeaveEngine();
@@ -67,19 +87,28 @@ class WindowCommands {
     void EditDelete();
     void EditClear();
     void Move(Action action);
+    void MoveLinkBlock(Action action, const std::vector<std::int32_t>& positions);
+    void EditChangeCategory();
+    void EditSortLinks();
+    void EditUndo(bool redo);
+    // The positions the list commands act on: the selected links, or the
+    // shown list's Current when it is shown.
+    std::vector<std::int32_t> SelectedPositions();
     void AddSite();
     // The add-site dialog, then the scan of folder, or of a folder chosen then
     // when folder is empty.
     void AddSiteFrom(std::string folder);
     void UpdateBase();
     void BatchAddSite(const std::vector<std::string>& arguments);
-    template <typename Scan> void RunScan(Scan scan);
+    template <typename Scan> void RunScan(const char* caption, Scan scan);
 
     void RunBatchMode(const std::vector<std::string>& arguments);
     void Dispatch(Action action);
     void FileChanged();
     void FileSaved();
-    void RefreshView() { ui_.RefreshView(); }
+    // The lists changed: redraws the list with these positions selected.
+    void RefreshView(std::vector<std::int32_t> selection = {});
+    void ShowSavedState();
     void SetViewStatus();
     void EnableDocument();
     void ShowEngineCaption();
@@ -90,4 +119,7 @@ class WindowCommands {
     bool documentEnabled_ = false;
     bool engineLoaded_ = false;
     bool scanning_ = false;
+    EditHistory history_;
+    ShownLinks shown_;
+    std::vector<std::int32_t> selection_; // positions of the links, ascending
 };

@@ -35,6 +35,8 @@ class WindowUi : public Ui {
     virtual bool RunTemplateForm(std::string& name) = 0;
     virtual bool RunAddSiteForm(AddSiteForm& form) = 0;
     virtual void ShowAbout() = 0;
+    // The category of the selected links; true on OK, choice then holding it.
+    virtual bool RunCategoryChoice(CategoryChoice& choice) = 0;
 
     // The progress window of a scan; a request to close it goes through
     // ProgressMayClose.
@@ -57,6 +59,10 @@ class WindowUi : public Ui {
     virtual void SetHintPanel(const std::string& text) = 0;
     virtual void EnableDocumentCommands() = 0;
     virtual void SetViewChecked(bool categories) = 0;
+    // What Undo and Redo would do ("Delete link"); empty disables the command.
+    virtual void SetUndoCaptions(const std::string& undo, const std::string& redo) = 0;
+    // The recent files of the File menu, the newest first.
+    virtual void SetRecentFiles(const std::vector<std::string>& files) = 0;
     // Closes the main window, which asks WindowCommands::ConfirmClose first.
     virtual void CloseWindow() = 0;
 };

@@ -1,6 +1,8 @@
 #include "gui/links_model.h"
 
+#include "app/application.h"
 #include "commands/links_view.h"
+#include "commands/shown_links.h"
 #include "gui/qt_text.h"
 #include "gui/row_colours.h"
 
@@ -22,14 +24,22 @@ const std::vector<ViewColumn>& Columns(bool categories) {
 
 } // namespace
 
-void LinksModel::Reset(bool categories) {
+void LinksModel::Reset(bool categories, ShownLinks& shown) {
     beginResetModel();
     categories_ = categories;
+    shown_ = &shown;
     endResetModel();
 }
 
 int LinksModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : RowCount(categories_);
+    if (parent.isValid() || !shown_) {
+        return 0;
+    }
+    return categories_ ? Cat->Count() : static_cast<int>(shown_->Rows().size());
+}
+
+std::int32_t LinksModel::LinkOfRow(int row) const {
+    return shown_->Rows()[static_cast<std::size_t>(row)];
 }
 
 int LinksModel::columnCount(const QModelIndex& parent) const {
@@ -40,7 +50,7 @@ QVariant LinksModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) {
         return QVariant();
     }
-    const int row = index.row();
+    const std::int32_t row = categories_ ? index.row() : LinkOfRow(index.row());
     switch (role) {
     case Qt::DisplayRole: {
         const std::string cell =

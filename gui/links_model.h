@@ -4,12 +4,14 @@
 
 #include <QAbstractTableModel>
 
+class ShownLinks;
+
 class LinksModel : public QAbstractTableModel {
   public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Shows the categories or the links.
-    void Reset(bool categories);
+    // Shows the categories, or the links that shown holds in its order.
+    void Reset(bool categories, ShownLinks& shown);
     bool Categories() const { return categories_; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -18,5 +20,9 @@ class LinksModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
+    // The position in the base of the link in a row of the links view.
+    std::int32_t LinkOfRow(int row) const;
+
     bool categories_ = false;
+    ShownLinks* shown_ = nullptr;
 };

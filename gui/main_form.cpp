@@ -1,6 +1,7 @@
 #include "gui/main_form.h"
 
 #include "app/app_settings.h"
+#include "app/application.h"
 #include "commands/links_view.h"
 #include "gui/about_form.h"
 #include "gui/action_icons.h"
@@ -26,18 +27,25 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <QTreeView>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <optional>
 
 namespace {
@@ -58,11 +66,25 @@ const Items FileMenu{Action::FileNew,
                      Action::FilePreview,
                      Bar,
                      Action::FileExit};
-const Items EditMenu{Action::EditAdd,     Action::AddSite,    Bar,
-                     Action::EditModify,  Action::UpdateBase, Bar,
-                     Action::EditDelete,  Action::EditClear,  Bar,
-                     Action::MoveToBegin, Action::MoveUp,     Action::MoveDown,
-                     Action::MoveToEnd};
+const Items EditMenu{Action::EditUndo,
+                     Action::EditRedo,
+                     Bar,
+                     Action::EditAdd,
+                     Action::AddSite,
+                     Bar,
+                     Action::EditModify,
+                     Action::UpdateBase,
+                     Bar,
+                     Action::EditDelete,
+                     Action::EditClear,
+                     Bar,
+                     Action::MoveToBegin,
+                     Action::MoveUp,
+                     Action::MoveDown,
+                     Action::MoveToEnd,
+                     Bar,
+                     Action::EditChangeCategory,
+                     Action::EditSortLinks};
 const Items OptionsMenu{Action::RatSet, Action::TagSet, Action::WordRat};
 const Items ViewMenu{Action::ViewCat, Action::ViewLinks};
 const Items HelpMenu{Action::HelpIndex, Action::HelpSearch, Action::HelpDevSite, Bar,
@@ -155,7 +177,7 @@ void MainForm::CreateActions() {
     AddStandardShortcuts();
 }
 
-// The usual Ctrl+N, Ctrl+O and Ctrl+Q beside the table's shortcuts,
+// The usual Ctrl+N, Ctrl+O, Ctrl+Q and Ctrl+Y beside the table's shortcuts,
 // wherever no command of the table has taken them.
 void MainForm::AddStandardShortcuts() {
     QList<QKeySequence> taken;
@@ -165,7 +187,8 @@ void MainForm::AddStandardShortcuts() {
     const std::pair<Action, QKeySequence> standard[] = {
         {Action::FileNew, QKeySequence(Qt::CTRL | Qt::Key_N)},
         {Action::FileOpen, QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {Action::FileExit, QKeySequence(Qt::CTRL | Qt::Key_Q)}};
+        {Action::FileExit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {Action::EditRedo, QKeySequence(Qt::CTRL | Qt::Key_Y)}};
     for (const auto& [id, key] : standard) {
         QList<QKeySequence> shortcuts = actions_[id]->shortcuts();
         shortcuts.removeAll(QKeySequence());
@@ -198,7 +221,11 @@ void MainForm::CreateMenusAndToolbar() {
     StyleMainMenu(*mainMenu);
     setMenuBar(mainMenu);
     for (const auto& [title, items] : menus) {
-        fill(*mainMenu->AddMenu(title), items);
+        QMenu* menu = mainMenu->AddMenu(title);
+        fill(*menu, items);
+        if (items.begin() == FileMenu.begin()) {
+            fileMenu_ = menu;
+        }
     }
     QToolBar* toolbar = addToolBar("Toolbar");
     toolbar->setObjectName("ToolBar");
@@ -237,10 +264,15 @@ void MainForm::CreateLinksView() {
     linksView_->setUniformRowHeights(true);
     linksView_->setItemsExpandable(false);
     linksView_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    linksView_->setSelectionMode(QAbstractItemView::SingleSelection);
+    linksView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     linksView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     linksView_->setTextElideMode(Qt::ElideRight);
     linksView_->header()->setStretchLastSection(false);
+    connect(linksView_->header(), &QHeaderView::sortIndicatorChanged,
+            [this](int column, Qt::SortOrder order) {
+                commands_->SortView(column, order == Qt::DescendingOrder);
+            });
+    linksView_->installEventFilter(this);
     // The selection stays visible while the list has no focus.
     QPalette palette = linksView_->palette();
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
@@ -256,16 +288,98 @@ void MainForm::CreateLinksView() {
     // A click beside the rows keeps the current row selected: the row commands
     // act on it.
     connect(linksView_->selectionModel(), &QItemSelectionModel::selectionChanged, [this] {
-        const int row = commands_ ? commands_->SelectedRow() : -1;
-        if (row >= 0 && !linksView_->selectionModel()->hasSelection()) {
-            linksView_->selectionModel()->select(
-                model_->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        if (!commands_) {
+            return;
         }
+        QItemSelectionModel& selection = *linksView_->selectionModel();
+        const int row = commands_->SelectedRow();
+        if (row >= 0 && !selection.hasSelection()) {
+            selection.select(model_->index(row, 0),
+                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+        std::vector<std::int32_t> rows;
+        for (const QModelIndex& index : selection.selectedRows()) {
+            rows.push_back(index.row());
+        }
+        commands_->RowsSelected(rows);
     });
     connect(linksView_, &QAbstractItemView::doubleClicked,
             [this] { commands_->Run(Action::EditModify); });
     linksView_->hide();
-    setCentralWidget(linksView_);
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(CreateFilterBar());
+    layout->addWidget(linksView_);
+    setCentralWidget(central);
+}
+
+// The filter field above the links: typing narrows the list, Esc clears it.
+QWidget* MainForm::CreateFilterBar() {
+    filterBar_ = new QWidget;
+    filterBar_->setObjectName("FilterBar");
+    filterField_ = new QLineEdit;
+    filterField_->setObjectName("FilterField");
+    filterField_->setPlaceholderText(
+        "Find links by caption, URL, description or keywords (Ctrl+F)");
+    filterField_->setClearButtonEnabled(true);
+    filterField_->installEventFilter(this);
+    connect(filterField_, &QLineEdit::textChanged,
+            [this](const QString& text) { commands_->SetFilter(FromQt(text)); });
+    filterCount_ = new QLabel;
+    filterCount_->setObjectName("FilterCount");
+    auto* layout = new QHBoxLayout(filterBar_);
+    layout->setContentsMargins(4, 3, 4, 3);
+    layout->addWidget(filterField_, 1);
+    layout->addWidget(filterCount_);
+    filterBar_->hide();
+
+    auto* find = new QAction("Find", this);
+    find->setObjectName("FindLinks");
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, [this] { FocusFilter(); });
+    addAction(find);
+    return filterBar_;
+}
+
+void MainForm::FocusFilter() {
+    if (filterBar_->isVisible()) {
+        filterField_->setFocus();
+        filterField_->selectAll();
+    }
+}
+
+// "/" in the list goes to the filter; Esc in the filter clears it, and Esc
+// or Down in an empty one goes back to the list.
+bool MainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == linksView_ && key->text() == "/" && filterBar_->isVisible()) {
+        FocusFilter();
+        return true;
+    }
+    if (watched == filterField_ && key->key() == Qt::Key_Escape &&
+        !filterField_->text().isEmpty()) {
+        filterField_->clear();
+        return true;
+    }
+    if (watched == filterField_ && (key->key() == Qt::Key_Escape || key->key() == Qt::Key_Down)) {
+        linksView_->setFocus();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainForm::ShowFilterCount() {
+    const QLocale locale;
+    const int shown = model_->rowCount();
+    filterCount_->setText(
+        commands_->Shown().Filtered()
+            ? QString("%1 of %2 links").arg(locale.toString(shown), locale.toString(Base->Count()))
+            : QString("%1 links").arg(locale.toString(shown)));
 }
 
 void MainForm::SetColumnWidths() {
@@ -277,23 +391,59 @@ void MainForm::SetColumnWidths() {
 }
 
 void MainForm::RefreshView() {
-    const bool categories = commands_ ? commands_->ViewAsCategories() : false;
+    if (!commands_) {
+        return;
+    }
+    const bool categories = commands_->ViewAsCategories();
     viewPanel_->setText(categories ? "Categories" : "Links");
     linksView_->setUpdatesEnabled(false);
-    model_->Reset(categories);
+    model_->Reset(categories, commands_->Shown());
+    linksView_->setSelectionMode(categories ? QAbstractItemView::SingleSelection
+                                            : QAbstractItemView::ExtendedSelection);
+    QHeaderView& header = *linksView_->header();
+    header.setSectionsClickable(!categories);
+    header.setSortIndicatorShown(!categories);
+    {
+        const QSignalBlocker quiet(header);
+        header.setSortIndicator(categories ? -1 : commands_->Shown().SortColumn(),
+                                commands_->Shown().Descending() ? Qt::DescendingOrder
+                                                                : Qt::AscendingOrder);
+    }
     SetColumnWidths();
     linksView_->setUpdatesEnabled(true);
-    if (commands_ && commands_->DocumentEnabled()) {
+    if (commands_->DocumentEnabled()) {
         linksView_->show();
+        filterBar_->setVisible(!categories);
     }
-    linksView_->setFocus();
-    const int row = commands_ ? commands_->SelectedRow() : -1;
-    if (row >= 0) {
-        const QModelIndex index = model_->index(row, 0);
-        linksView_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                                 QItemSelectionModel::Rows);
-        linksView_->scrollTo(index);
+    ShowFilterCount();
+    if (!filterField_->hasFocus()) {
+        linksView_->setFocus();
     }
+    SelectShownRows();
+}
+
+// Selects the rows the commands hold selected, the current one first.
+void MainForm::SelectShownRows() {
+    const std::vector<std::int32_t> rows = commands_->SelectedRows();
+    const int current = commands_->SelectedRow();
+    if (current < 0) {
+        return;
+    }
+    const QModelIndex index = model_->index(current, 0);
+    QItemSelectionModel& selection = *linksView_->selectionModel();
+    selection.setCurrentIndex(index,
+                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (rows.size() > 1) {
+        QItemSelection block;
+        for (std::size_t first = 0, last = 0; first < rows.size(); first = ++last) {
+            while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1) {
+                ++last;
+            }
+            block.select(model_->index(rows[first], 0), model_->index(rows[last], 0));
+        }
+        selection.select(block, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    linksView_->scrollTo(index);
 }
 
 // A message or a dialog opened from within a dialog belongs to that dialog;
@@ -474,7 +624,8 @@ void MainForm::SetHintPanel(const std::string& text) {
 
 void MainForm::EnableDocumentCommands() {
     for (const CommandInfo& info : CommandTable) {
-        if (info.Document) {
+        // Undo and Redo follow the history (SetUndoCaptions).
+        if (info.Document && info.Id != Action::EditUndo && info.Id != Action::EditRedo) {
             actions_[info.Id]->setEnabled(true);
         }
     }
@@ -484,6 +635,63 @@ void MainForm::EnableDocumentCommands() {
 void MainForm::SetViewChecked(bool categories) {
     actions_[Action::ViewCat]->setChecked(categories);
     actions_[Action::ViewLinks]->setChecked(!categories);
+}
+
+bool MainForm::RunCategoryChoice(CategoryChoice& choice) {
+    QStringList items;
+    for (const std::string& item : choice.Items) {
+        items += ToQt(item);
+    }
+    QInputDialog dialog(DialogOwner());
+    dialog.setObjectName("CategoryChoice");
+    dialog.setWindowTitle("Change Category");
+    dialog.setLabelText("Category of the selected links:");
+    dialog.setComboBoxItems(items);
+    if (choice.Selected >= 0 && choice.Selected < items.size()) {
+        dialog.setTextValue(items[choice.Selected]);
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    choice.Selected = static_cast<std::int32_t>(items.indexOf(dialog.textValue()));
+    return true;
+}
+
+void MainForm::SetUndoCaptions(const std::string& undo, const std::string& redo) {
+    const std::pair<Action, const std::string&> steps[] = {{Action::EditUndo, undo},
+                                                           {Action::EditRedo, redo}};
+    for (const auto& [id, caption] : steps) {
+        const QString text = InfoOf(id).Caption;
+        actions_[id]->setText(caption.empty() ? text : text + ' ' + ToQt(caption));
+        actions_[id]->setEnabled(!caption.empty());
+    }
+}
+
+// The recent files stand before Exit, numbered for the keyboard; a change of
+// the list is stored at once.
+void MainForm::SetRecentFiles(const std::vector<std::string>& files) {
+    if (files == recentFiles_) {
+        return;
+    }
+    recentFiles_ = files;
+    qDeleteAll(recentActions_);
+    recentActions_.clear();
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        QString path = ToQt(files[i]);
+        auto* action = new QAction(QString("&%1 %2").arg(i + 1).arg(path.replace('&', "&&")), this);
+        action->setObjectName(QString("RecentFile%1").arg(i + 1));
+        connect(action, &QAction::triggered, [this, i] { commands_->OpenRecentFile(i); });
+        recentActions_ += action;
+    }
+    if (!recentActions_.isEmpty()) {
+        auto* separator = new QAction(this);
+        separator->setSeparator(true);
+        recentActions_ += separator;
+    }
+    fileMenu_->insertActions(actions_[Action::FileExit], recentActions_);
+    if (commands_) { // not the list read at the start
+        SaveRecentFiles();
+    }
 }
 
 void MainForm::CloseWindow() {

@@ -10,6 +10,8 @@
 
 class LinksModel;
 class QLabel;
+class QLineEdit;
+class QMenu;
 class QTreeView;
 class TAddUpdateSiteForm;
 
@@ -22,6 +24,7 @@ class MainForm : public QMainWindow, public WindowUi {
     WindowCommands& Commands() { return *commands_; }
     QAction* ActionOf(Action action) const { return actions_.at(action); }
     QTreeView* LinksView() const { return linksView_; }
+    QLineEdit* FilterField() const { return filterField_; }
 
     // WindowUi
     void ShowMessage(const std::string& text, const std::string& caption,
@@ -49,6 +52,9 @@ class MainForm : public QMainWindow, public WindowUi {
     void SetHintPanel(const std::string& text) override;
     void EnableDocumentCommands() override;
     void SetViewChecked(bool categories) override;
+    bool RunCategoryChoice(CategoryChoice& choice) override;
+    void SetUndoCaptions(const std::string& undo, const std::string& redo) override;
+    void SetRecentFiles(const std::vector<std::string>& files) override;
     void CloseWindow() override;
 
   protected:
@@ -56,12 +62,17 @@ class MainForm : public QMainWindow, public WindowUi {
     bool event(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void CreateActions();
     void CreateMenusAndToolbar();
     void CreateStatusBar();
     void CreateLinksView();
+    QWidget* CreateFilterBar();
+    void FocusFilter();
+    void SelectShownRows();
+    void ShowFilterCount();
     void SetColumnWidths();
     void RecordPlacement();
     QWidget* DialogOwner();
@@ -70,6 +81,12 @@ class MainForm : public QMainWindow, public WindowUi {
     std::map<Action, QAction*> actions_;
     LinksModel* model_;
     QTreeView* linksView_;
+    QWidget* filterBar_ = nullptr;
+    QLineEdit* filterField_ = nullptr;
+    QLabel* filterCount_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QList<QAction*> recentActions_;
+    std::vector<std::string> recentFiles_;
     QLabel* viewPanel_;
     QLabel* changedPanel_;
     QLabel* hintPanel_;

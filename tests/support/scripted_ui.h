@@ -41,6 +41,7 @@ class ScriptedUi : public WindowUi {
     std::function<bool(NewForm& form)> NewFormScript;
     std::function<bool(std::string& name)> TemplateForm;
     std::function<bool(AddSiteForm& form)> AddSiteFormScript;
+    std::function<bool(CategoryChoice& choice)> CategoryChoiceScript;
     std::vector<std::string> Dialogs;
 
     std::deque<MissingPageChoice> MissingPageChoices;
@@ -54,6 +55,9 @@ class ScriptedUi : public WindowUi {
     std::string Caption;
     std::string ChangedPanel;
     std::string HintPanel;
+    std::string UndoCaption;
+    std::string RedoCaption;
+    std::vector<std::string> RecentFiles;
     bool DocumentCommandsEnabled = false;
     bool CategoriesChecked = false;
     int CloseRequests = 0;
@@ -137,6 +141,15 @@ class ScriptedUi : public WindowUi {
     void EnableDocumentCommands() override { DocumentCommandsEnabled = true; }
     void SetViewChecked(bool categories) override { CategoriesChecked = categories; }
     void CloseWindow() override { ++CloseRequests; }
+    bool RunCategoryChoice(CategoryChoice& choice) override {
+        Dialogs.push_back("Change Category");
+        return CategoryChoiceScript && CategoryChoiceScript(choice);
+    }
+    void SetUndoCaptions(const std::string& undo, const std::string& redo) override {
+        UndoCaption = undo;
+        RedoCaption = redo;
+    }
+    void SetRecentFiles(const std::vector<std::string>& files) override { RecentFiles = files; }
 
   private:
     bool Choose(const std::string& kind, const std::string& filter, std::string& path) {

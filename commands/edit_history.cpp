@@ -1,0 +1,81 @@
+#include "commands/edit_history.h"
+
+#include "app/application.h"
+
+#include <utility>
+
+namespace {
+
+// The history holds at most this many steps, and the steps together at most
+// this many links (the newest step is always kept): a base of 10,000 links
+// keeps 100 steps, one of a million keeps one.
+constexpr std::size_t MaxSteps = 100;
+constexpr std::size_t MaxKeptLinks = 1000000;
+
+} // namespace
+
+void EditHistory::Record(const std::string& caption) {
+    if (savedPosition_ > position_) {
+        savedPosition_ = -1;
+    }
+    redo_.clear();
+    undo_.push_back({caption, *Cat, *Base});
+    ++position_;
+    Trim();
+}
+
+std::string EditHistory::UndoCaption() const {
+    return undo_.empty() ? std::string() : undo_.back().Caption;
+}
+
+std::string EditHistory::RedoCaption() const {
+    return redo_.empty() ? std::string() : redo_.back().Caption;
+}
+
+void EditHistory::Undo() {
+    if (undo_.empty()) {
+        return;
+    }
+    Swap(undo_.back());
+    redo_.push_back(std::move(undo_.back()));
+    undo_.pop_back();
+    --position_;
+}
+
+void EditHistory::Redo() {
+    if (redo_.empty()) {
+        return;
+    }
+    Swap(redo_.back());
+    undo_.push_back(std::move(redo_.back()));
+    redo_.pop_back();
+    ++position_;
+}
+
+void EditHistory::Clear() {
+    undo_.clear();
+    redo_.clear();
+    position_ = 0;
+    savedPosition_ = 0;
+}
+
+void EditHistory::MarkSaved() {
+    savedPosition_ = position_;
+}
+
+// The step's lists and the lists in memory change places.
+void EditHistory::Swap(Step& step) {
+    std::swap(step.Categories, *Cat);
+    std::swap(step.Links, *Base);
+}
+
+void EditHistory::Trim() {
+    std::size_t links = 0;
+    for (const Step& step : undo_) {
+        links += static_cast<std::size_t>(step.Links.Count());
+    }
+    while (undo_.size() > 1 && (undo_.size() > MaxSteps || links > MaxKeptLinks)) {
+        links -= static_cast<std::size_t>(undo_.front().Links.Count());
+        undo_.pop_front();
+    }
+}
