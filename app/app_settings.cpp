@@ -140,10 +140,13 @@ void SaveUserSettings() {
 
 void SaveRecentFiles() {
     RegistryKey user(RegistryScope::PerUser);
+    const std::vector<std::string>& files = AppSettings.RecentFiles;
     for (std::size_t i = 0; i < MaxRecentFiles; ++i) {
-        user.WriteString(RecentFileName(i), i < AppSettings.RecentFiles.size()
-                                                ? AppSettings.RecentFiles[i]
-                                                : std::string());
+        if (i < files.size()) {
+            user.WriteString(RecentFileName(i), files[i]);
+        } else {
+            user.Remove(RecentFileName(i));
+        }
     }
     user.Flush();
 }

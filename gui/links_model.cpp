@@ -63,8 +63,11 @@ QVariant LinksModel::data(const QModelIndex& index, int role) const {
         if (role == Qt::ForegroundRole && colour.Use == RowColour::Text) {
             return QBrush(ReadableRowColour(colour, QApplication::palette()));
         }
-        if (role == Qt::BackgroundRole && colour.Use == RowColour::TooltipBackground) {
-            return QToolTip::palette().brush(QPalette::ToolTipBase);
+        // The tooltip's own text colour on its background, so that the rows stay
+        // readable under a dark palette too.
+        if (colour.Use == RowColour::TooltipBackground) {
+            return QToolTip::palette().brush(role == Qt::BackgroundRole ? QPalette::ToolTipBase
+                                                                        : QPalette::ToolTipText);
         }
         return QVariant();
     }

@@ -49,6 +49,10 @@ void RegistryKey::WriteString(const std::string& name, const std::string& value)
     settings_->setValue(ToQt(name), ToQt(value));
 }
 
+void RegistryKey::Remove(const std::string& name) {
+    settings_->remove(ToQt(name));
+}
+
 void RegistryKey::WriteInteger(const std::string& name, std::int32_t value) {
     settings_->setValue(ToQt(name), value);
 }

@@ -26,6 +26,7 @@ class RegistryKey {
     std::int32_t ReadInteger(const std::string& name, std::int32_t fallback) const;
     void WriteString(const std::string& name, const std::string& value);
     void WriteInteger(const std::string& name, std::int32_t value);
+    void Remove(const std::string& name);
     // Stores what was written; false when the key cannot be written.
     bool Flush();
 

@@ -36,7 +36,7 @@ if [ "${1:-}" = package ]; then
   packages+=(dpkg-dev lintian)
 fi
 if [ "${1:-}" = screenshot ]; then
-  packages+=(xvfb xauth x11-apps imagemagick xdotool)
+  packages+=(xvfb xauth x11-apps imagemagick xdotool openbox qt6-gtk-platformtheme)
 fi
 
 missing=()

@@ -1,33 +1,66 @@
 #!/usr/bin/env bash
 # Photographs the main window with the example engine open, on a virtual
-# display: screenshot.sh [OUT.png] [file-menu]. With "file-menu", the File menu
-# is open in the picture. Runs the README's run command first.
+# 1280x800 display with a window manager: screenshot.sh [OUT.png] [CASE].
+# CASE is one of
+#   window          the window as it first starts (the default)
+#   file-menu       the File menu open
+#   filter          the filter field narrowing the links to "safety"
+#   dark            under a dark desktop theme (GTK's Adwaita dark)
+#   update-summary  an update over a site whose pages are partly gone, its
+#                   warnings skipped: the summary of the missing pages
+# Runs the README's run command first.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "${1:-$root/build/sitevane-window.png}")
-keys=""
-# Without a window manager the window sits at the screen's corner: a click on
-# the File menu's title opens it.
-[ "${2:-}" = file-menu ] && keys="mousemove 20 8 click 1"
+case=${2:-window}
 "$root/scripts/install-deps.sh" screenshot
 env -u DISPLAY -u WAYLAND_DISPLAY "$root/scripts/run.sh"
 
-# A window placement of its own, so that the person's settings stay untouched.
-registry=$(mktemp -d)
-trap 'rm -rf "$registry"' EXIT
+# Settings of its own, so that the person's stay untouched; no window
+# placement, so that the window opens as on a first start.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
 bin="$root/build/bin"
 printf '[General]\nSetupDir=%s/\nTemplatesPath=%s/Templates/\nProjectsPath=%s/Projects/\nDefEngineName=svxdb.js\nBeginSignature=//Settings\nEndSignature=//DatabaseEnd\n' \
-  "$bin" "$bin" "$bin" > "$registry/machine.conf"
-printf '[General]\nX0=0\nY0=0\nDX=1000\nDY=620\nMaximize=0\n' > "$registry/user.conf"
+  "$bin" "$bin" "$bin" > "$scratch/machine.conf"
+export SITEVANE_REGISTRY_DIR="$scratch" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data"
 
-SITEVANE_REGISTRY_DIR="$registry" xvfb-run -a -s "-screen 0 1000x620x24" bash -c '
-  "$1" "$2" &
-  program=$!
+site="$root/build/example-site"
+# xdotool steps after the window has come up.
+case "$case" in
+  window) keys=() ;;
+  file-menu) keys=(key alt+f) ;;
+  filter) keys=(key ctrl+f sleep 0.5 type safety) ;;
+  dark)
+    export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+    keys=(key Down Down Down)
+    ;;
+  update-summary)
+    # A copy of the site without its lessons: their links find no page.
+    cp -r "$site" "$scratch/site"
+    rm -rf "$scratch/site/lessons"
+    site="$scratch/site"
+    keys=(key ctrl+F4 sleep 2 key alt+k)
+    ;;
+  *)
+    echo "screenshot.sh: unknown case $case" >&2
+    exit 2
+    ;;
+esac
+
+xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+  out=$1 program=$2 engine=$3
+  shift 3
+  openbox >/dev/null 2>&1 &
+  sleep 1
+  "$program" "$engine" &
+  sitevane=$!
   sleep 4
-  if [ -n "$4" ]; then
-    xdotool $4
-    sleep 1
+  if [ $# -gt 0 ]; then
+    xdotool search --sync --onlyvisible --class sitevane windowactivate --sync >/dev/null 2>&1 || true
+    xdotool "$@"
+    sleep 2
   fi
-  xwd -root -silent | convert xwd:- "$3"
-  kill $program' screenshot "$bin/sitevane" "$root/build/example-site/svxdb.js" "$out" "$keys"
-echo "Screenshot of the main window: $out"
+  import -window root "$out"
+  kill $sitevane' screenshot "$out" "$bin/sitevane" "$site/svxdb.js" "${keys[@]}"
+echo "Screenshot of the main window ($case): $out"

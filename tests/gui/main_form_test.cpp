@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QToolTip>
 #include <QTreeView>
 #include <QUrl>
 
@@ -91,6 +92,8 @@ TEST_F(GuiTest, ShowsBothViewsWithTheirCellsAndColours) {
     EXPECT_EQ(Foreground(view, 3), QColor(255, 0, 0));
     EXPECT_EQ(Foreground(view, 2), QColor(0, 128, 0)); // category 9 takes 2's colour
     EXPECT_TRUE(view->model()->data(view->model()->index(0, 0), Qt::BackgroundRole).isValid());
+    // Category 0's text is the tooltip's, readable on its background in any palette.
+    EXPECT_EQ(Foreground(view, 0), QToolTip::palette().color(QPalette::ToolTipText));
     EXPECT_EQ(view->currentIndex().row(), Base->Current);
 
     Window->ActionOf(Action::ViewCat)->trigger();
