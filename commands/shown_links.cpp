@@ -40,9 +40,10 @@ const std::vector<std::int32_t>& ShownLinks::Rows() {
 }
 
 std::int32_t ShownLinks::RowOf(std::int32_t position) {
-    const std::vector<std::int32_t>& rows = Rows();
-    const auto found = std::find(rows.begin(), rows.end(), position);
-    return found == rows.end() ? -1 : static_cast<std::int32_t>(found - rows.begin());
+    Rows();
+    return position >= 0 && position < static_cast<std::int32_t>(rowOf_.size())
+               ? rowOf_[static_cast<std::size_t>(position)]
+               : -1;
 }
 
 std::vector<std::int32_t> ShownLinks::SortedPositions(int column, bool descending) {
@@ -91,6 +92,10 @@ void ShownLinks::Update() {
                                                   filter_) == std::string::npos;
                                    }),
                     rows_.end());
+    }
+    rowOf_.assign(static_cast<std::size_t>(Base->Count()), -1);
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        rowOf_[static_cast<std::size_t>(rows_[row])] = static_cast<std::int32_t>(row);
     }
     rowsRevision_ = revision;
 }

@@ -42,4 +42,5 @@ class ShownLinks {
     std::vector<std::string> texts_;
     std::vector<std::int32_t> sorted_; // every position, in the shown order
     std::vector<std::int32_t> rows_;
+    std::vector<std::int32_t> rowOf_; // the row of each position, -1 when hidden
 };
