@@ -8,9 +8,9 @@ namespace {
 
 // The history holds at most this many steps, and the steps together at most
 // this many links (the newest step is always kept): a base of 10,000 links
-// keeps 100 steps, one of a million keeps one.
+// keeps 50 steps, one of 100,000 five.
 constexpr std::size_t MaxSteps = 100;
-constexpr std::size_t MaxKeptLinks = 1000000;
+constexpr std::size_t MaxKeptLinks = 500000;
 
 } // namespace
 

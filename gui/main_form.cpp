@@ -155,7 +155,12 @@ MainForm::MainForm()
     commands_ = std::make_unique<WindowCommands>(*this);
 }
 
-MainForm::~MainForm() = default;
+// The list's model reads the commands' shown rows: the view lets go of it
+// before the commands go, since the window still lays the view out as it
+// closes.
+MainForm::~MainForm() {
+    linksView_->setModel(nullptr);
+}
 
 void MainForm::CreateActions() {
     auto* views = new QActionGroup(this);

@@ -1,6 +1,7 @@
 // Undo and redo, selections of several links, the filter and sorting of the
 // links view, and the recent files, over the example engine.
 #include "app/app_settings.h"
+#include "commands/edit_history.h"
 #include "window_fixture.h"
 
 #include <functional>
@@ -87,6 +88,20 @@ TEST_F(WindowTest, EveryListCommandUndoesAndRedoesBackToTheSavedState) {
     EXPECT_FALSE(Window->EngineSaved());
 }
 
+TEST_F(WindowTest, TheHistoryKeepsItsNewestHundredSteps) {
+    EditHistory history;
+    for (int i = 0; i < 120; ++i) {
+        history.Record("Add link");
+        Base->Add(MakeLink(0, "", std::to_string(i)));
+    }
+    int undone = 0;
+    for (; !history.UndoCaption().empty(); ++undone) {
+        history.Undo();
+    }
+    EXPECT_EQ(undone, 100);
+    EXPECT_EQ(Base->Count(), 20);
+}
+
 TEST_F(WindowTest, ASelectionOfSeveralLinksIsDeletedMovedAndRecategorisedAtOnce) {
     OpenExample();
     Window->RowsSelected({1, 3});
@@ -115,7 +130,9 @@ TEST_F(WindowTest, ASelectionOfSeveralLinksIsDeletedMovedAndRecategorisedAtOnce)
 
 TEST_F(WindowTest, TheFilterNarrowsTheViewAndTheCommandsActOnItsRows) {
     OpenExample();
-    Base->SetLink(3, MakeLink(1, "Caf\xE9 \xC9lan", "news/b.html", "", {"\xDCn\xEF" "code"}));
+    Base->SetLink(3, MakeLink(1, "Caf\xE9 \xC9lan", "news/b.html", "",
+                              {"\xDCn\xEF"
+                               "code"}));
     Select(2);
     Window->SetFilter("ELAN");
     EXPECT_EQ(Window->Shown().Rows(), std::vector<std::int32_t>{3});
