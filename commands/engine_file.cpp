@@ -3,6 +3,7 @@
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "app/documents.h"
+#include "app/engine_pages.h"
 #include "app/template_folders.h"
 #include "platform/ansi.h"
 #include "platform/file_replacement.h"
@@ -22,7 +23,6 @@ const char* const NoDatabaseMessage =
 
 namespace {
 
-const char* const TemplateEnginePage = "svx.html";
 const char* const OwnTemplateEnginePage = "qzv.html";
 // The search page a template may carry, and the engine name it includes.
 const char* const SearchPage = "search.html";
@@ -49,11 +49,6 @@ std::vector<TBadCategory> LoadLists(const std::string& path, bool& found) {
                 FindText(engine, AppSettings.EndSignature, position);
     }
     return problems;
-}
-
-bool EndsWith(const std::string& text, const std::string& ending) {
-    return text.size() >= ending.size() &&
-           AnsiLowerCase(text.substr(text.size() - ending.size())) == ending;
 }
 
 // Writes the head of the page up to the begin signature and two bytes more, the
@@ -153,10 +148,6 @@ bool ReportBadCategories(const std::vector<TBadCategory>& problems, Ui& ui) {
     return false;
 }
 
-std::string FolderOf(const std::string& path) {
-    return path.substr(0, path.rfind(PathSeparator) + 1);
-}
-
 bool OpenEngine(const std::string& path, Ui& ui) {
     EngineFileName = path;
     bool found = false;
@@ -254,16 +245,6 @@ bool SaveEngineAsTemplate(const std::string& templateName, Ui& ui) {
     return SaveEngineAs(page, ui);
 }
 
-std::string SearchPageOfEngine() {
-    const std::string folder = FolderOf(EngineFileName);
-    const std::string page = folder + TemplateEnginePage;
-    if (FileExists(page)) {
-        return page;
-    }
-    const bool engineIsPage = EndsWith(EngineFileName, ".html") || EndsWith(EngineFileName, ".htm");
-    return engineIsPage ? EngineFileName : folder + "search.html";
-}
-
 bool ShowSearch() {
-    return OpenDocument(SearchPageOfEngine());
+    return OpenDocument(SearchPageOf(EngineFileName));
 }

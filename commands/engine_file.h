@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/base.h"
+#include "app/engine_pages.h"
 #include "commands/ui.h"
 
 #include <string>
@@ -12,9 +13,6 @@ extern const char* const CannotSaveMessage;
 extern const char* const EngineNotFoundMessage;
 // Warned of when a file without the database's signatures is opened.
 extern const char* const NoDatabaseMessage;
-
-// The folder of a path: its text up to and including the last separator.
-std::string FolderOf(const std::string& path);
 
 // Reads both lists from the engine file. A link whose category number is no
 // number gets category 0 and is reported; false then.
@@ -37,9 +35,6 @@ bool SaveEngine(Ui& ui);
 bool SaveEngineAs(const std::string& path, Ui& ui);
 bool BuildInto(const std::string& path, Ui& ui);
 bool SaveEngineAsTemplate(const std::string& templateName, Ui& ui);
-// The search page of the engine's folder: svx.html; where there is none, the
-// engine file itself when it is an HTML page, else the folder's search.html
-// (the page that includes a script engine).
-std::string SearchPageOfEngine();
-// Opens that page; false when no browser could be started.
+// Opens the engine's search page (SearchPageOf); false when no browser could be
+// started.
 bool ShowSearch();

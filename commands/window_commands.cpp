@@ -3,6 +3,7 @@
 #include "app/app_settings.h"
 #include "app/application.h"
 #include "app/documents.h"
+#include "app/engine_pages.h"
 #include "commands/engine_file.h"
 #include "indexer/site_scan.h"
 #include "platform/ansi.h"
@@ -389,7 +390,7 @@ void WindowCommands::FilePreview() {
             return;
         }
     }
-    ReportIfNotStarted(ShowSearch(), SearchPageOfEngine());
+    ReportIfNotStarted(ShowSearch(), SearchPageOf(EngineFileName));
 }
 
 void WindowCommands::EditSettingsFile(const char* name) {

@@ -74,6 +74,39 @@ bool AnalyseText(const std::string& text, const std::string& root, TBaseRecord& 
     return true;
 }
 
+// A playlist's text without its directives' names: "#EXTM3U" goes, "#EXTINF:"
+// loses its duration and attributes up to the comma before the track's title,
+// and any other "#NAME:" keeps its value.
+std::string PlaylistText(const std::string& playlist) {
+    std::string text;
+    std::size_t start = 0;
+    while (start < playlist.size()) {
+        std::size_t end = playlist.find('\n', start);
+        end = end == std::string::npos ? playlist.size() : end + 1;
+        std::string line = playlist.substr(start, end - start);
+        if (!line.empty() && line[0] == '#') {
+            const std::size_t colon = line.find(':');
+            const bool trackInfo = line.compare(0, 8, "#EXTINF:") == 0;
+            const std::size_t cut = trackInfo ? line.find(',') : colon;
+            line = cut == std::string::npos ? "\n" : line.substr(cut + 1);
+        }
+        text += line;
+        start = end;
+    }
+    return text;
+}
+
+void IndexPlaylist(const std::string& file, const std::string& root, TBaseRecord& record,
+                   TRatingCache* ratings) {
+    std::string playlist;
+    if (!ReadWholeFile(file, playlist) ||
+        !AnalyseText(PlaylistText(playlist), root, record, ratings)) {
+        AnalysePage(file, root, record, ratings);
+        return;
+    }
+    record.URL = RelativeUrl(root, file);
+}
+
 } // namespace
 
 std::string TempPageFile() {
@@ -92,6 +125,8 @@ void IndexFile(const std::string& file, const std::string& root, TBaseRecord& re
         IndexRtf(file, root, record, ratings);
     } else if (extension == ".mp3") {
         IndexMp3(file, root, record, ratings);
+    } else if (extension == ".m3u") {
+        IndexPlaylist(file, root, record, ratings);
     } else {
         AnalysePage(file, root, record, ratings);
     }

@@ -234,10 +234,22 @@ void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
             break;
         case tkTagOpen:
             if (take() == tkWord) {
-                PushTag(AnsiLowerCase(text));
+                const std::string name = AnsiLowerCase(text);
+                PushTag(name);
                 takeUntil(tkTagClose, tkEmptyTagClose);
                 if (kind == tkEmptyTagClose && !TagStack.empty()) {
                     TagStack.pop_back();
+                } else if (kind == tkTagClose && (name == "script" || name == "style")) {
+                    // A script or style is raw text up to its own end tag: what
+                    // looks like tags inside is no tag, and nothing is a word.
+                    while (take() != tkEnd) {
+                        if (kind == tkEndTagOpen && take() == tkWord &&
+                            AnsiLowerCase(text) == name) {
+                            PopTag(name);
+                            takeUntil(tkTagClose, tkTagClose);
+                            break;
+                        }
+                    }
                 }
             }
             break;

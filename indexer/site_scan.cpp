@@ -2,6 +2,7 @@
 
 #include "app/app_settings.h"
 #include "app/application.h"
+#include "app/engine_pages.h"
 #include "indexer/document_index.h"
 #include "indexer/link_addresses.h"
 #include "indexer/page_workers.h"
@@ -11,6 +12,7 @@
 #include "platform/integer_text.h"
 
 #include <algorithm>
+#include <array>
 #include <deque>
 #include <stdexcept>
 #include <thread>
@@ -42,7 +44,7 @@ bool IsListed(const std::string& extension) {
 // Whether IndexFile analyses the file as a page (rather than converting it
 // first).
 bool IsPage(const std::string& extension) {
-    return extension != "pdf" && extension != "rtf" && extension != "mp3";
+    return extension != "pdf" && extension != "rtf" && extension != "mp3" && extension != "m3u";
 }
 
 // Runs index, which fills a file's record; true when it did. A failure of
@@ -71,7 +73,9 @@ struct ScanRun {
         : Category(category), Recurse(recurse), AddExisting(addExisting),
           SkipFailed(options.SkipFailedFiles), Observer(observer), Linked(*Base),
           Ratings(options.CacheSettings ? &OwnRatings : nullptr),
-          Workers(options.Workers, EngineFileName, Ratings) {}
+          Workers(options.Workers, EngineFileName, Ratings), EnginePages{
+                                                                 EngineFileName,
+                                                                 SearchPageOf(EngineFileName)} {}
 
     std::int32_t Category;
     bool Recurse;
@@ -86,6 +90,9 @@ struct ScanRun {
     // The files to index, oldest first; pages are also with the workers.
     std::deque<std::pair<std::string, bool>> Waiting;
     TPageWorkers Workers;
+    // The engine file and its search page are the search, not pages of the
+    // site: a scan of their folder leaves them out.
+    std::array<std::string, 2> EnginePages;
 };
 
 // Indexes the oldest waiting file and appends its link. The progress shows it
@@ -146,7 +153,9 @@ void Scan(const std::string& folder, ScanRun& run) {
                 Scan(path + PathSeparator, run);
             }
             // A file too large to read is skipped before anything of it is read.
-            if (entry.IsFile && entry.Size <= MaxReadableFileSize &&
+            const bool enginePage = std::find(run.EnginePages.begin(), run.EnginePages.end(),
+                                              path) != run.EnginePages.end();
+            if (entry.IsFile && !enginePage && entry.Size <= MaxReadableFileSize &&
                 (run.AddExisting || !run.Linked.HasLinkForFile(path, EngineFileName))) {
                 Enqueue(path, run);
             }

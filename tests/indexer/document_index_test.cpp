@@ -6,12 +6,18 @@
 #include "support/pdf_writer.h"
 #include "support/scratch_folder.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
 
 using Strings = std::vector<std::string>;
+
+Strings Sorted(Strings words) {
+    std::sort(words.begin(), words.end());
+    return words;
+}
 
 class IndexTest : public ::testing::Test {
   protected:
@@ -146,6 +152,14 @@ TEST_F(IndexTest, Mp3Tags) {
     EXPECT_EQ(untagged.Caption, "");
     EXPECT_TRUE(untagged.Keywords.empty());
     EXPECT_THROW(Index("short.mp3", "tiny"), InOutError);
+}
+
+TEST_F(IndexTest, PlaylistDirectivesGiveNoKeywords) {
+    const TBaseRecord record =
+        Index("race.m3u", "#EXTM3U\r\n#EXTINF:2,Harbour Signal\r\nhorn.mp3\r\n"
+                          "#EXTINF:-1 tvg-name=\"x\",Harbour\r\n#PLAYLIST:Regatta\r\n#\r\n");
+    EXPECT_EQ(record.URL, "race.m3u");
+    EXPECT_EQ(Sorted(record.Keywords), Strings({"harbour", "horn", "mp3", "regatta", "signal"}));
 }
 
 TEST_F(IndexTest, MissingPagesKeepTheirAddress) {

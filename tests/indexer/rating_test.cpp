@@ -91,7 +91,8 @@ TEST(Rating, CaseClasses) {
 
 TEST(Rating, LowRatedTagsSuppressUntilTheirOwnEndTag) {
     SettingsFiles settings(std::string(CountEverything) + "<TagsMinimalRating value=\"10\"/>",
-                           "<script rating=\"0\"/><style rating=\"0\"/><h1 rating=\"50\"/>");
+                           "<script rating=\"0\"/><style rating=\"0\"/><h1 rating=\"50\"/>"
+                           "<noscript rating=\"0\"/>");
     EXPECT_EQ(Sorted(KeywordsOf(settings,
                                 "<p>alpha <script>var beta;</script> gamma <style>p{}</style>")),
               Strings({"alpha", "gamma"}));
@@ -101,7 +102,19 @@ TEST(Rating, LowRatedTagsSuppressUntilTheirOwnEndTag) {
                                           "<script>x</script> zeta")),
               Strings({"alpha", "zeta"}));
     // An unmatched end tag empties the stack but does not end suppression.
-    EXPECT_EQ(KeywordsOf(settings, "<script>a</div>b</script>c"), Strings());
+    EXPECT_EQ(KeywordsOf(settings, "<noscript>a</div>b</noscript>c"), Strings());
+}
+
+TEST(Rating, ScriptsAndStylesAreRawTextUpToTheirOwnEndTag) {
+    // Whatever the tags' ratings, nothing inside is a word and its tag-like
+    // strings leave the page's tags alone.
+    SettingsFiles settings(std::string(CountEverything) + "<TagsMinimalRating value=\"10\"/>",
+                           "<script rating=\"50\"/><style rating=\"0\"/>");
+    EXPECT_EQ(Sorted(KeywordsOf(settings, "<div><p>harbour <script>var s = \"</div>\"; if (a<b) "
+                                          "t = '</p><b>';</SCRIPT> lights <style>p > a { x: 1 }"
+                                          "</style> sailing</p></div>")),
+              Strings({"harbour", "lights", "sailing"}));
+    EXPECT_EQ(KeywordsOf(settings, "alpha <script>beta gamma"), Strings({"alpha"}));
 }
 
 TEST(Rating, NoIndexCommentsHideText) {

@@ -113,6 +113,26 @@ TEST_F(SiteScanTest, RecursionAndExistingFiles) {
     EXPECT_EQ(Urls(), Strings({"Top.html", "top.html"}));
 }
 
+TEST_F(SiteScanTest, TheEngineAndItsSearchPageAreNoPagesOfTheSite) {
+    EngineFileName = Site + "svxdb.js";
+    for (const char* name : {"svxdb.js", "search.html", "page.html", "sub/search.html"}) {
+        Folder.Write(std::string("site/") + name, "<title>t</title>");
+    }
+    AppSettings.ExtensionList.push_back("js");
+    ScanFolder(Site, 0, true, true, Observer);
+    Strings urls = Urls();
+    std::sort(urls.begin(), urls.end());
+    EXPECT_EQ(urls, Strings({"page.html", "sub/search.html"}));
+
+    // An engine that is itself a page: only that page is left out.
+    Base->Clear();
+    EngineFileName = Site + "page.html";
+    ScanFolder(Site, 0, false, false, Observer);
+    urls = Urls();
+    std::sort(urls.begin(), urls.end());
+    EXPECT_EQ(urls, Strings({"search.html", "svxdb.js"}));
+}
+
 TEST_F(SiteScanTest, StopKeepsTheFileBeingIndexedAndNothingAfter) {
     for (const char* name : {"1.html", "2.html", "3.html", "4.html"}) {
         Folder.Write(std::string("site/") + name, "");
