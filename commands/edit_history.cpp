@@ -33,23 +33,17 @@ std::string EditHistory::RedoCaption() const {
 }
 
 void EditHistory::Undo() {
-    if (undo_.empty()) {
-        return;
+    if (!undo_.empty()) {
+        TakeNewest(undo_, redo_);
+        --position_;
     }
-    Swap(undo_.back());
-    redo_.push_back(std::move(undo_.back()));
-    undo_.pop_back();
-    --position_;
 }
 
 void EditHistory::Redo() {
-    if (redo_.empty()) {
-        return;
+    if (!redo_.empty()) {
+        TakeNewest(redo_, undo_);
+        ++position_;
     }
-    Swap(redo_.back());
-    undo_.push_back(std::move(redo_.back()));
-    redo_.pop_back();
-    ++position_;
 }
 
 void EditHistory::Clear() {
@@ -63,10 +57,14 @@ void EditHistory::MarkSaved() {
     savedPosition_ = position_;
 }
 
-// The step's lists and the lists in memory change places.
-void EditHistory::Swap(Step& step) {
+// The newest step of from changes lists with those in memory and becomes the
+// newest of to.
+void EditHistory::TakeNewest(std::deque<Step>& from, std::deque<Step>& to) {
+    Step& step = from.back();
     std::swap(step.Categories, *Cat);
     std::swap(step.Links, *Base);
+    to.push_back(std::move(step));
+    from.pop_back();
 }
 
 void EditHistory::Trim() {

@@ -35,7 +35,7 @@ class EditHistory {
         TCat Categories;
         TBase Links;
     };
-    static void Swap(Step& step);
+    static void TakeNewest(std::deque<Step>& from, std::deque<Step>& to);
     void Trim();
 
     std::deque<Step> undo_;
