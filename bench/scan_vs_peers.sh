@@ -23,17 +23,8 @@ if [ ! -x "$work/pagefind/node_modules/.bin/pagefind" ]; then
 fi
 pagefind=$work/pagefind/node_modules/.bin/pagefind
 
-# The corpus: the .html files of both trees, hard-linked with their folders.
-corpus=$work/corpus-1
-if [ ! -d "$corpus" ]; then
-  for tree in python3.11 postgresql-doc-15; do
-    (cd "/usr/share/doc/$tree/html" && find . -name '*.html' -type f) | while read -r page; do
-      mkdir -p "$corpus/$tree/$(dirname "$page")"
-      ln "/usr/share/doc/$tree/html/$page" "$corpus/$tree/$page" 2>/dev/null ||
-        cp "/usr/share/doc/$tree/html/$page" "$corpus/$tree/$page"
-    done
-  done
-fi
+. "$root/bench/doc_corpus.sh"
+doc_corpus "$work"
 pages=$(find "$corpus" -name '*.html' -type f | wc -l)
 corpus_bytes=$(find "$corpus" -name '*.html' -type f -printf '%s\n' | awk '{ s += $1 } END { print s }')
 

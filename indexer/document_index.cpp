@@ -4,6 +4,7 @@
 #include "convert/mp3_page.h"
 #include "convert/rtf_to_html.h"
 #include "docsift/docsift.h"
+#include "indexer/page_opening.h"
 #include "indexer/rating.h"
 #include "indexer/rating_cache.h"
 #include "platform/ansi.h"
@@ -153,8 +154,18 @@ void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& 
     }
     TRating& rating = ratings ? ratings->Rating() : ownRating;
     rating.RatePage(buffer, AppSettings.IndexDepthLimit);
+    if (record.Description.empty() && rating.TextDescriptionLength > 0) {
+        record.Description =
+            OpeningText(buffer, static_cast<std::size_t>(rating.TextDescriptionLength));
+    }
     for (const TWordRating& word : rating.Words) {
         record.Keywords.push_back(word.Word);
+    }
+    // A run over many pages (the one that passes ratings) chooses their
+    // keywords among more candidates at its end when the site weight is set.
+    if (ratings) {
+        record.Keywords.insert(record.Keywords.end(), rating.MoreWords.begin(),
+                               rating.MoreWords.end());
     }
 }
 

@@ -12,8 +12,9 @@ class TRatingCache;
 // Fills record from the file: PDF, RTF and MP3 files are converted to a page
 // first, every other file is analysed as a page. root is the engine file's
 // path. The rating settings come from ratings, or are read for this file alone
-// without it. Raises InOutError (converters) and ConversionError (a category
-// code or rating setting that is not a whole number).
+// without it; with ratings and a site weight, the keywords are followed by the
+// rating's further candidates (TRating::MoreWords). Raises InOutError (converters) and
+// ConversionError (a category code or rating setting that is not a whole number).
 void IndexFile(const std::string& file, const std::string& root, TBaseRecord& record,
                TRatingCache* ratings = nullptr);
 

@@ -38,6 +38,7 @@ const IntegerKey IntegerKeys[] = {
     {"TagsMinimalRating", &TRating::TagsMinimalRating},
     {"StopWordsMinimalRating", &TRating::StopWordsMinimalRating},
     {"KeysCount", &TRating::KeysCount},
+    {"TextDescriptionLength", &TRating::TextDescriptionLength},
 };
 
 const HundredthsKey HundredthsKeys[] = {
@@ -54,6 +55,7 @@ const HundredthsKey HundredthsKeys[] = {
     {"WordPositionWeight", &TRating::WordPositionWeight},
     {"WordCaseWeight", &TRating::WordCaseWeight},
     {"CountWeight", &TRating::CountWeight},
+    {"SiteWeight", &TRating::SiteWeight},
 };
 
 // Ratings are computed in extended precision and stored as doubles.
@@ -184,7 +186,19 @@ void TRating::RatePage(TFileBuffer& page, std::int32_t indexDepthLimit) {
     groupIndexReady_ = settingsFixed_;
     const std::size_t kept =
         std::min(Words.size(), static_cast<std::size_t>(std::max(KeysCount, 0)));
+    const std::size_t candidates =
+        SiteWeight > 0 ? std::min(Words.size(), kept * SiteCandidatesPerKeyword) : kept;
     SortWords(kept);
+    // The further candidates: the best of the rest, in a fixed order for ties.
+    std::partial_sort(Words.begin() + static_cast<std::ptrdiff_t>(kept),
+                      Words.begin() + static_cast<std::ptrdiff_t>(candidates), Words.end(),
+                      [](const TWordRating& a, const TWordRating& b) {
+                          return a.Score != b.Score ? a.Score > b.Score : a.Word < b.Word;
+                      });
+    MoreWords.clear();
+    for (std::size_t i = kept; i < candidates; ++i) {
+        MoreWords.push_back(std::move(Words[i].Word));
+    }
     Words.resize(kept);
     ReindexWords();
 }

@@ -14,6 +14,9 @@
 // endless word would make an endless keyword.
 constexpr std::size_t MaxKeywordLength = 64;
 
+// With a site weight, the words kept for each keyword a page keeps.
+constexpr std::size_t SiteCandidatesPerKeyword = 8;
+
 struct TTagRating {
     std::string Name;
     std::int32_t Rating = 0;
@@ -49,6 +52,9 @@ class TRating {
     std::int32_t TagsMinimalRating = 0;
     std::int32_t StopWordsMinimalRating = 0;
     std::int32_t KeysCount = 0;
+    // The most bytes of a page's opening text that fill its empty
+    // description; 0 leaves it empty.
+    std::int32_t TextDescriptionLength = 0;
     double BeginOfFile = 0;
     double EndOfFile = 0;
     double DigitRating = 0;
@@ -62,8 +68,14 @@ class TRating {
     double WordPositionWeight = 0;
     double WordCaseWeight = 0;
     double CountWeight = 0;
+    // How much a scan's end weighs the rarity of a page's words across the
+    // engine's links; 0 leaves the page's own rating alone.
+    double SiteWeight = 0;
 
     std::vector<TWordRating> Words;
+    // With a site weight, the next best words after Words, best first: the
+    // candidates the scan's end may choose from.
+    std::vector<std::string> MoreWords;
 
     // Reads the three files in this order; a missing file or root stops the
     // reading there (false). Raises ConversionError for a value that is not a
@@ -72,7 +84,8 @@ class TRating {
                       const std::string& setPath);
 
     // Rates the page, reading at most indexDepthLimit characters of token text;
-    // Words then holds at most KeysCount keywords, best first.
+    // Words then holds at most KeysCount keywords, best first, and MoreWords
+    // up to SiteCandidatesPerKeyword - 1 times as many with a site weight.
     bool RateFile(const std::string& pagePath, std::int32_t indexDepthLimit);
     // The same for a page already read, from its start.
     void RatePage(TFileBuffer& page, std::int32_t indexDepthLimit);

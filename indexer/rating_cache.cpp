@@ -24,7 +24,7 @@ TRating& TRatingCache::Rating() {
     for (std::size_t i = 0; i < paths.size(); ++i) {
         stamps[i] = StampOf(paths[i]);
     }
-    if (!loaded_ || paths != paths_ || stamps != stamps_) {
+    if (everyPage_ || !loaded_ || paths != paths_ || stamps != stamps_) {
         loaded_ = false;
         // A fresh rating, so that a key taken out of set.xml falls back to its
         // default as it does for settings read anew.

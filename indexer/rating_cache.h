@@ -16,6 +16,10 @@ bool LoadRatingSettings(TRating& rating);
 
 class TRatingCache {
   public:
+    // With everyPage set the settings are read anew for every page, as when
+    // each page is rated alone.
+    explicit TRatingCache(bool everyPage = false) : everyPage_(everyPage) {}
+
     // The rating for the next page, with the settings files the run reads.
     // Raises ConversionError as LoadSettings does, every time.
     TRating& Rating();
@@ -23,6 +27,7 @@ class TRatingCache {
   private:
     std::array<std::string, 3> paths_;
     std::array<FileStamp, 3> stamps_{};
+    bool everyPage_;
     bool loaded_ = false;
     TRating rating_;
 };

@@ -7,6 +7,7 @@
 #include "indexer/link_addresses.h"
 #include "indexer/page_workers.h"
 #include "indexer/rating_cache.h"
+#include "indexer/site_weight.h"
 #include "platform/ansi.h"
 #include "platform/files.h"
 #include "platform/integer_text.h"
@@ -72,10 +73,8 @@ struct ScanRun {
             const TScanOptions& options)
         : Category(category), Recurse(recurse), AddExisting(addExisting),
           SkipFailed(options.SkipFailedFiles), Observer(observer), Linked(*Base),
-          Ratings(options.CacheSettings ? &OwnRatings : nullptr),
-          Workers(options.Workers, EngineFileName, Ratings), EnginePages{
-                                                                 EngineFileName,
-                                                                 SearchPageOf(EngineFileName)} {}
+          OwnRatings(!options.CacheSettings), Workers(options.Workers, EngineFileName, &OwnRatings),
+          EnginePages{EngineFileName, SearchPageOf(EngineFileName)} {}
 
     std::int32_t Category;
     bool Recurse;
@@ -84,7 +83,7 @@ struct ScanRun {
     ScanObserver& Observer;
     TLinkAddresses Linked;
     TRatingCache OwnRatings;
-    TRatingCache* Ratings;
+    TSiteWeight SiteWeight;
     // The folders being walked, outermost first.
     std::vector<FolderIdentity> Walking;
     // The files to index, oldest first; pages are also with the workers.
@@ -106,11 +105,12 @@ void IndexOldest(ScanRun& run) {
         if (isPage) {
             record = run.Workers.TakeOldest();
         } else {
-            IndexFile(file, EngineFileName, record, run.Ratings);
+            IndexFile(file, EngineFileName, record, &run.OwnRatings);
         }
     });
     if (indexed) {
         record.Category = run.Category;
+        run.SiteWeight.Keep(Base->Count(), record.Keywords);
         Base->Add(record);
     }
 }
@@ -178,6 +178,7 @@ void ScanFolder(const std::string& folder, std::int32_t category, bool recurse, 
     while (!run.Waiting.empty() && !StopRequested) {
         IndexOldest(run);
     }
+    run.SiteWeight.Apply(*Base);
 }
 
 void IndexOneFile(const std::string& file, std::int32_t category, ScanObserver& observer) {
@@ -191,6 +192,8 @@ void IndexOneFile(const std::string& file, std::int32_t category, ScanObserver& 
     Base->Add(record);
 }
 
+namespace {
+
 // One file of an update: a link's file for one entry of ExtensionList that
 // names its extension.
 struct UpdateStep {
@@ -203,7 +206,7 @@ struct UpdateStep {
 // Indexes a step's file again into its link, as its turn comes. A file gone
 // or unreadable by now keeps the link as it is, whatever was analysed ahead.
 void RunUpdateStep(const UpdateStep& step, ScanObserver& observer, TPageWorkers& workers,
-                   TRatingCache* ratings, bool skipFailed) {
+                   TRatingCache& ratings, TSiteWeight& siteWeight, bool skipFailed) {
     observer.FileStarted(step.Path);
     if (step.DontUpdate) {
         return;
@@ -220,7 +223,7 @@ void RunUpdateStep(const UpdateStep& step, ScanObserver& observer, TPageWorkers&
         // link stays as it is.
         readable = IsReadableFile(step.Path);
         if (readable && !step.Handed) {
-            IndexFile(step.Path, EngineFileName, record, ratings);
+            IndexFile(step.Path, EngineFileName, record, &ratings);
         }
     });
     if (!indexed) {
@@ -228,16 +231,16 @@ void RunUpdateStep(const UpdateStep& step, ScanObserver& observer, TPageWorkers&
     }
     if (readable) {
         record.Category = category;
+        siteWeight.Keep(step.Link, record.Keywords);
         Base->SetLink(step.Link, record);
     } else if (!FileExists(step.Path)) {
         observer.PageNotFound(url);
     }
 }
 
-void UpdateLinks(ScanObserver& observer, const TScanOptions& options) {
-    TRatingCache cache;
-    TRatingCache* ratings = options.CacheSettings ? &cache : nullptr;
-    TPageWorkers workers(options.Workers, EngineFileName, ratings);
+void RunUpdate(ScanObserver& observer, const TScanOptions& options, TSiteWeight& siteWeight) {
+    TRatingCache ratings(!options.CacheSettings);
+    TPageWorkers workers(options.Workers, EngineFileName, &ratings);
     std::deque<UpdateStep> steps;
     const std::int32_t count = Base->Count();
     for (std::int32_t i = 0; i <= count; ++i) {
@@ -246,7 +249,8 @@ void UpdateLinks(ScanObserver& observer, const TScanOptions& options) {
             if (StopRequested) {
                 return;
             }
-            RunUpdateStep(steps.front(), observer, workers, ratings, options.SkipFailedFiles);
+            RunUpdateStep(steps.front(), observer, workers, ratings, siteWeight,
+                          options.SkipFailedFiles);
             steps.pop_front();
         }
         if (i == count) {
@@ -276,6 +280,14 @@ void UpdateLinks(ScanObserver& observer, const TScanOptions& options) {
             steps.push_back({i, path, false, handed});
         }
     }
+}
+
+} // namespace
+
+void UpdateLinks(ScanObserver& observer, const TScanOptions& options) {
+    TSiteWeight siteWeight;
+    RunUpdate(observer, options, siteWeight);
+    siteWeight.Apply(*Base);
 }
 
 bool HasListedExtension(const std::string& path) {

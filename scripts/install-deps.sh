@@ -2,7 +2,8 @@
 # Installs the Debian packages Sitevane needs that are not there yet; with the
 # argument "tests", also those that the tests and benchmarks need; with
 # "screenshot", the virtual display and the tools that photograph the window;
-# with "bench", the documentation pages and tools of bench/scan_vs_peers.sh;
+# with "bench", the documentation pages and tools of bench/scan_vs_peers.sh
+# and bench/recall.sh;
 # with "package", the tools that build and check the Debian package.
 set -euo pipefail
 
@@ -29,7 +30,7 @@ if [ "${1:-}" = tests ]; then
   command -v node >/dev/null 2>&1 || packages+=(nodejs npm)
 fi
 if [ "${1:-}" = bench ]; then
-  packages+=(python3.11-doc postgresql-doc-15 time)
+  packages+=(python3.11-doc postgresql-doc-15 time python3 bc)
   command -v node >/dev/null 2>&1 || packages+=(nodejs npm)
 fi
 if [ "${1:-}" = package ]; then

@@ -78,6 +78,22 @@ TEST_F(IndexTest, DescriptionAndCategoryCode) {
     }
 }
 
+TEST_F(IndexTest, AnEmptyDescriptionTakesTheOpeningTextWhenAsked) {
+    const std::string page =
+        "<title>Knots</title><nav>Home | News</nav><h1>Knots</h1>"
+        "<script>var end = \"</p>\";</script><!-- draft -->"
+        "<p>The bowline makes a <b>fixed</b> loop at the\r\nend of a line.</p>";
+    EXPECT_EQ(Index("off.html", page).Description, "");
+    Folder.Write("setup/set.xml", "<settings><TextDescriptionLength value=\"40\"/></settings>");
+    EXPECT_EQ(Index("cut.html", page).Description, "The bowline makes a fixed loop at the...");
+    EXPECT_EQ(Index("short.html", "<title>Knots</title>\n<p>Reef knots.</p>").Description,
+              "Reef knots.");
+    EXPECT_EQ(
+        Index("own.html", "<meta name=\"description\" content=\"Its own\"><p>Text</p>").Description,
+        "Its own");
+    EXPECT_EQ(Index("word.html", "<p>" + std::string(60, 'x') + "</p>").Description, "");
+}
+
 TEST_F(IndexTest, TextFilesGetKeywordsOnly) {
     const TBaseRecord record = Index("notes.txt", "the lighthouse of the bay, lighthouse lamps");
     EXPECT_EQ(record.Caption, "");

@@ -5,6 +5,7 @@
 #include "platform/integer_text.h"
 #include "support/scratch_folder.h"
 
+#include <algorithm>
 #include <dirent.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -188,6 +189,34 @@ TEST_F(SiteScanTest, UpdateReindexesLocalLinksInPlace) {
     EXPECT_EQ(Base->GetLink(4).Category, 4);
     EXPECT_EQ(Base->GetLink(5).Caption, "Old");
     EXPECT_EQ(Base->Count(), 6);
+}
+
+TEST_F(SiteScanTest, TheSiteWeightPrefersTheWordsThatTellPagesApart) {
+    Folder.Write("setup/words.xml", "<words/>");
+    // Every page names the harbour twice and one thing of its own once.
+    for (const std::string word : {"anchor", "buoy", "cleat"}) {
+        Folder.Write("site/" + word + ".html", "harbour harbour " + word);
+    }
+    Recorder observer;
+    auto keywords = [&] {
+        Strings first;
+        for (std::int32_t i = 0; i < Base->Count(); ++i) {
+            first.push_back(Base->LinkAt(i).Keywords.at(0));
+        }
+        std::sort(first.begin(), first.end());
+        return first;
+    };
+    const std::string keys = "<settings><KeysCount value=\"1\"/><CountWeight value=\"100\"/>";
+    Folder.Write("setup/set.xml", keys + "</settings>");
+    ScanFolder(Site, 0, false, true, observer);
+    EXPECT_EQ(keywords(), Strings(3, "harbour"));
+
+    Folder.Write("setup/set.xml", keys + "<SiteWeight value=\"100\"/></settings>");
+    Base = std::make_unique<TBase>();
+    ScanFolder(Site, 0, false, true, observer);
+    EXPECT_EQ(keywords(), Strings({"anchor", "buoy", "cleat"}));
+    UpdateLinks(observer);
+    EXPECT_EQ(keywords(), Strings({"anchor", "buoy", "cleat"}));
 }
 
 TEST(UrlToPath, UrlsBackToFiles) {

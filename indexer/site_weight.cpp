@@ -1,0 +1,85 @@
+#include "indexer/site_weight.h"
+
+#include "indexer/rating_cache.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+TSiteWeight::TSiteWeight() {
+    TRating settings;
+    LoadRatingSettings(settings);
+    weight_ = settings.SiteWeight;
+    keysCount_ = static_cast<std::size_t>(std::max(settings.KeysCount, 0));
+}
+
+std::uint32_t TSiteWeight::IdOf(const std::string& word) {
+    const auto [entry, added] = ids_.emplace(word, static_cast<std::uint32_t>(words_.size()));
+    if (added) {
+        words_.push_back(&entry->first);
+    }
+    return entry->second;
+}
+
+void TSiteWeight::Keep(std::int32_t link, std::vector<std::string>& keywords) {
+    if (weight_ <= 0) {
+        return;
+    }
+    std::vector<std::uint32_t> candidates;
+    candidates.reserve(keywords.size());
+    for (const std::string& word : keywords) {
+        candidates.push_back(IdOf(word));
+    }
+    pages_.emplace_back(link, std::move(candidates));
+    if (keywords.size() > keysCount_) {
+        keywords.resize(keysCount_);
+    }
+}
+
+void TSiteWeight::Apply(TBase& base) const {
+    if (pages_.empty()) {
+        return;
+    }
+    const auto links = static_cast<std::size_t>(base.Count());
+    std::vector<bool> kept(links);
+    std::vector<std::uint32_t> linksHolding(words_.size());
+    for (const auto& [link, candidates] : pages_) {
+        kept[static_cast<std::size_t>(link)] = true;
+        for (const std::uint32_t id : candidates) {
+            ++linksHolding[id];
+        }
+    }
+    for (std::size_t i = 0; i < links; ++i) {
+        if (kept[i]) {
+            continue;
+        }
+        for (const std::string& word : base.LinkAt(static_cast<std::int32_t>(i)).Keywords) {
+            const auto found = ids_.find(word);
+            if (found != ids_.end()) {
+                ++linksHolding[found->second];
+            }
+        }
+    }
+    std::vector<double> scores;
+    std::vector<std::size_t> order;
+    for (const auto& [link, candidates] : pages_) {
+        scores.clear();
+        for (std::size_t r = 0; r < candidates.size(); ++r) {
+            const double rarity = std::log(static_cast<double>(links) /
+                                           std::max<std::uint32_t>(linksHolding[candidates[r]], 1));
+            scores.push_back(static_cast<double>(candidates.size() - r) *
+                             std::pow(std::max(rarity, 0.0), weight_));
+        }
+        order.resize(candidates.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
+        order.resize(std::min(order.size(), keysCount_));
+        TBaseRecord record = base.GetLink(link);
+        record.Keywords.clear();
+        for (const std::size_t r : order) {
+            record.Keywords.push_back(*words_[candidates[r]]);
+        }
+        base.SetLink(link, record);
+    }
+}

@@ -1,0 +1,38 @@
+// The site-wide weight of a scan or an update: at the run's end, each page
+// indexed chooses its keywords among its candidates again, weighing how rare
+// each word is across the engine's links, so that words most pages share
+// give way to the words that tell the page apart.
+#pragma once
+
+#include "app/base.h"
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class TSiteWeight {
+  public:
+    // Takes the site weight and KeysCount of the settings files; with no
+    // site weight it keeps nothing and changes nothing.
+    TSiteWeight();
+
+    // Keeps the candidates of the link at the position (keywords, best first)
+    // and leaves keywords with the first KeysCount of them.
+    void Keep(std::int32_t link, std::vector<std::string>& keywords);
+
+    // Gives every kept link of base its KeysCount best candidates: a
+    // candidate's place in its page's order (the last counting 1, the one
+    // before it 2, ...) times the logarithm of the links' count over the
+    // count of links holding the word, raised to the site weight.
+    void Apply(TBase& base) const;
+
+  private:
+    std::uint32_t IdOf(const std::string& word);
+
+    double weight_ = 0;
+    std::size_t keysCount_ = 0;
+    std::unordered_map<std::string, std::uint32_t> ids_;
+    std::vector<const std::string*> words_; // by id
+    std::vector<std::pair<std::int32_t, std::vector<std::uint32_t>>> pages_;
+};
