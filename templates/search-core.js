@@ -57,6 +57,11 @@
     return lower.length === text.length ? lower.replace(/[^\x00-\x7f]/g, foldChar) : text.replace(/[A-Z\u0080-\uffff]/g, foldChar);
   }
 
+  // The form texts are matched in: folded, with "ß" as "ss".
+  function matchForm(folded) {
+    return folded.indexOf("\u00df") < 0 ? folded : folded.replace(/\u00df/g, "ss");
+  }
+
   // Words are runs of anything but spaces, ASCII punctuation, Latin-1's
   // signs and general punctuation.
   var SEPARATORS = "\\s!-\\/:-@\\[-`{-~\\u00a0-\\u00bf\\u2000-\\u206f";
@@ -144,11 +149,79 @@
     if (keywords.indexOf("dont_update") >= 0) {
       keywords = keywords.replace(/\+dont_update(?=\+)/g, "");
     }
-    link.foldedKeywords = fold(keywords);
     link.foldedCaption = fold(link.caption);
     link.foldedDescription = fold(link.description);
-    link.foldedUrl = fold(link.url);
+    link.keywordText = matchForm(fold(keywords));
+    link.captionText = matchForm(link.foldedCaption);
+    link.descriptionText = matchForm(link.foldedDescription);
+    link.urlText = matchForm(fold(link.url));
+    link.captionWords = words(link.captionText).join(" ");
   }
+
+  // Whether a and b differ by one letter added, dropped or changed, or by two
+  // neighbours swapped.
+  function oneEditApart(a, b) {
+    if (a.length > b.length) {
+      var longer = a;
+      a = b;
+      b = longer;
+    }
+    if (b.length - a.length > 1 || a === b) {
+      return false;
+    }
+    var i = 0;
+    while (i < a.length && a.charAt(i) === b.charAt(i)) {
+      i++;
+    }
+    if (a.length < b.length) {
+      return a.slice(i) === b.slice(i + 1);
+    }
+    return a.slice(i + 1) === b.slice(i + 1) || (a.charAt(i) === b.charAt(i + 1) && a.charAt(i + 1) === b.charAt(i) && a.slice(i + 2) === b.slice(i + 2));
+  }
+
+  // Terms of five letters or more also find words one edit away where they
+  // find nothing themselves. The words of the links are gathered while the
+  // browser is idle, or on first need.
+  var FUZZY_LENGTH = 5;
+  function Vocabulary(links) {
+    this.links = links;
+    this.gathered = 0;
+    this.seen = Object.create(null);
+    this.words = null;
+    this.near = Object.create(null);
+  }
+  // Gathers the words of the links up to end (at most every link).
+  Vocabulary.prototype.gatherUpTo = function (end) {
+    var list = this.links.all();
+    for (end = Math.min(end, list.length); this.gathered < end; this.gathered++) {
+      var link = list[this.gathered];
+      var all = words(link.keywordText + " " + link.captionText + " " + link.urlText + " " + link.descriptionText);
+      for (var w = 0; w < all.length; w++) {
+        this.seen[all[w]] = true;
+      }
+      this.words = null;
+    }
+  };
+  Vocabulary.prototype.complete = function () {
+    return this.gathered >= this.links.count;
+  };
+  Vocabulary.prototype.nearWords = function (term) {
+    if (term.length < FUZZY_LENGTH) {
+      return [];
+    }
+    this.gatherUpTo(Infinity);
+    if (!this.words) {
+      this.words = Object.keys(this.seen);
+      this.near = Object.create(null);
+    }
+    var near = this.near[term];
+    if (!near) {
+      near = this.near[term] = this.words.filter(function (word) {
+        return oneEditApart(term, word);
+      });
+    }
+    return near;
+  };
 
   // Points for the best match of term in text: a whole word, the start of a
   // word, or (inside points) somewhere inside one.
@@ -168,29 +241,63 @@
     return best;
   }
 
-  // Keyword and caption hits weigh more than address hits, which weigh more than
-  // description hits. Every term must match somewhere; wholeKeywords holds each
-  // term as a whole keyword, "+term+".
-  function scoreLink(link, terms, wholeKeywords) {
+  // Points for term in the link: keyword and caption hits weigh more than
+  // address hits, which weigh more than description hits. whole is the term
+  // as a whole keyword, "+term+".
+  function termScore(link, term, whole) {
+    var score = link.keywordText.indexOf(whole) >= 0 ? 12 : matchScore(link.keywordText, term, 10, 6, 0);
+    score += matchScore(link.captionText, term, 8, 5, 3);
+    score += matchScore(link.urlText, term, 3, 2, 0);
+    return score + matchScore(link.descriptionText, term, 2, 1.5, 1);
+  }
+
+  // How a result ranks: a caption that is the query, then a keyword that is
+  // the query, then the links every term finds, then those that some term
+  // finds only through a word one edit away.
+  var CAPTION_IS_QUERY = 3;
+  var KEYWORD_IS_QUERY = 2;
+  var EXACT = 1;
+  var NEAR = 0;
+
+  // The link's rank and points for query, or null when some term finds
+  // nothing in it; near holds the words one edit from each term.
+  function rankLink(link, query, near) {
     var total = 0;
-    for (var t = 0; t < terms.length; t++) {
-      var term = terms[t];
-      var score = link.foldedKeywords.indexOf(wholeKeywords[t]) >= 0 ? 12 : matchScore(link.foldedKeywords, term, 10, 6, 0);
-      score += matchScore(link.foldedCaption, term, 8, 5, 3);
-      score += matchScore(link.foldedUrl, term, 3, 2, 0);
-      score += matchScore(link.foldedDescription, term, 2, 1.5, 1);
+    var rank = EXACT;
+    for (var t = 0; t < query.terms.length; t++) {
+      var score = termScore(link, query.terms[t], query.wholeKeywords[t]);
+      for (var n = 0; score === 0 && n < near[t].length; n++) {
+        if (termScore(link, near[t][n], "+" + near[t][n] + "+") > 0) {
+          score = 1;
+          rank = NEAR;
+        }
+      }
       if (score === 0) {
-        return 0;
+        return null;
       }
       total += score;
     }
-    return total;
+    if (link.captionWords === query.words) {
+      rank = CAPTION_IS_QUERY;
+    } else if (link.keywordText.indexOf(query.keyword) >= 0) {
+      rank = KEYWORD_IS_QUERY;
+    }
+    return { rank: rank, score: total };
   }
 
-  function search(links, query, category) {
-    var terms = words(fold(query));
-    var wholeKeywords = terms.map(function (term) {
-      return "+" + term + "+";
+  function search(links, vocabulary, text, category) {
+    var folded = matchForm(fold(text));
+    var terms = words(folded);
+    var query = {
+      terms: terms,
+      wholeKeywords: terms.map(function (term) {
+        return "+" + term + "+";
+      }),
+      words: terms.join(" "),
+      keyword: "+" + folded.trim().replace(/\s+/g, " ") + "+",
+    };
+    var near = terms.map(function (term) {
+      return vocabulary.nearWords(term);
     });
     var list = links.all();
     var results = [];
@@ -199,19 +306,21 @@
       if (category >= 0 && link.category !== category) {
         continue;
       }
-      var score = terms.length ? scoreLink(link, terms, wholeKeywords) : category >= 0 ? 1 : 0;
-      if (score > 0) {
-        results.push({ link: link, score: score });
+      var found = terms.length ? rankLink(link, query, near) : category >= 0 ? { rank: EXACT, score: 1 } : null;
+      if (found) {
+        results.push({ link: link, rank: found.rank, score: found.score });
       }
     }
     results.sort(function (a, b) {
-      return b.score - a.score || a.link.order - b.link.order;
+      return b.rank - a.rank || b.score - a.score || a.link.order - b.link.order;
     });
-    return { terms: terms, results: results };
+    var marked = terms.concat.apply(terms, near);
+    return { terms: marked, results: results };
   }
 
-  // Reads the links in small steps while the browser has nothing else to do.
-  function readWhenIdle(links) {
+  // Reads the links and gathers their words in small steps while the browser
+  // has nothing else to do.
+  function readWhenIdle(links, vocabulary) {
     if (!window.requestIdleCallback) {
       return;
     }
@@ -219,19 +328,35 @@
       while (links.read < links.count && deadline.timeRemaining() > 1) {
         links.readUpTo(Math.min(links.read + 100, links.count));
       }
-      if (links.read < links.count) {
+      while (links.read >= links.count && !vocabulary.complete() && deadline.timeRemaining() > 1) {
+        vocabulary.gatherUpTo(vocabulary.gathered + 100);
+      }
+      if (!vocabulary.complete()) {
         window.requestIdleCallback(step);
       }
     });
   }
 
-  // Appends text to parent with every match of a term at a word's start in a <mark>.
+  // Appends text to parent with every match of a term at a word's start in a
+  // <mark>. folded is text folded, a character for each of its characters; the
+  // terms are found in its matching form, where "ß" is "ss".
   function appendMarked(parent, text, folded, terms) {
+    var form = matchForm(folded);
+    // The place in text of each character of form, and of its end.
+    var places = [];
+    for (var i = 0; i < folded.length; i++) {
+      places.push(i);
+      if (form !== folded && folded.charAt(i) === "\u00df") {
+        places.push(i);
+      }
+    }
+    places.push(folded.length);
     var marks = [];
     for (var t = 0; t < terms.length; t++) {
-      for (var at = folded.indexOf(terms[t]); at >= 0; at = folded.indexOf(terms[t], at + 1)) {
-        if (wordStart(folded, at)) {
-          marks.push([at, at + terms[t].length]);
+      for (var at = form.indexOf(terms[t]); at >= 0; at = form.indexOf(terms[t], at + 1)) {
+        if (wordStart(form, at)) {
+          var end = at + terms[t].length;
+          marks.push([places[at], places[end - 1] + 1]);
         }
       }
     }
@@ -310,6 +435,7 @@
     document.head.appendChild(style);
 
     var links = new Links();
+    var vocabulary = new Vocabulary(links);
     var names = Array.prototype.map.call(elements("cg"), String);
     var id = "svx-" + ++widgets;
 
@@ -450,7 +576,7 @@
     function run() {
       var text = query.value;
       var chosen = parseInt(category.value, 10);
-      found = search(links, text, chosen);
+      found = search(links, vocabulary, text, chosen);
       container.setAttribute("data-query", text);
       shown = 0;
       select(-1);
@@ -525,13 +651,13 @@
 
     window.Sitevane = {
       search: function (text, chosenCategory) {
-        var result = search(links, text, chosenCategory === undefined ? -1 : chosenCategory);
+        var result = search(links, vocabulary, text, chosenCategory === undefined ? -1 : chosenCategory);
         return result.results.map(function (entry) {
           return entry.link.url;
         });
       }
     };
-    readWhenIdle(links);
+    readWhenIdle(links, vocabulary);
   }
 
   function begin() {

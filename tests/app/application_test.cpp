@@ -28,7 +28,7 @@ TEST(Application, FirstStartWritesAndUsesTheDefaults) {
     EXPECT_EQ(Cat->Count(), 0);
     EXPECT_EQ(Base->Count(), 0);
     EXPECT_EQ(AppSettings.ExtensionList.size(), 13u);
-    EXPECT_EQ(AppSettings.IndexDepthLimit, 1024);
+    EXPECT_EQ(AppSettings.IndexDepthLimit, 1024 * 1024); // the shipped set.xml: whole pages
 
     RegistryKey machine(RegistryScope::MachineWide);
     EXPECT_EQ(machine.ReadString("SetupDir"), setup);
@@ -131,5 +131,5 @@ TEST(Application, ThePersonsOwnSettingsFilesAreReadFirst) {
 
     InitApplication(ExecutableFolder()); // a given program folder: no own copies
     EXPECT_EQ(SettingsFilePath("set.xml"), ExecutableFolder() + "set.xml");
-    EXPECT_EQ(AppSettings.IndexDepthLimit, 1024);
+    EXPECT_EQ(AppSettings.IndexDepthLimit, 1024 * 1024); // the shipped set.xml: whole pages
 }

@@ -24,3 +24,18 @@ test("the manual's search page finds the manual's pages", async () => {
     await browser.close();
   }
 });
+
+test("the manual's search page finds the words its pages are about", async () => {
+  const browser = await launch();
+  try {
+    const { page, problems } = await open(browser, join(cli, "..", "Manual", "search.html"));
+    await page.waitForFunction(() => window.Sitevane);
+    for (const word of ["keywords", "rating", "pdf", "update"]) {
+      const urls = await page.evaluate((text) => window.Sitevane.search(text), word);
+      assert.equal(urls[0], "indexing.html", `${word}: ${JSON.stringify(urls)}`);
+    }
+    assert.deepEqual(problems, []);
+  } finally {
+    await browser.close();
+  }
+});

@@ -260,3 +260,29 @@ test("a syllable folds as itself, not as its first letter", async () => {
   assert.deepEqual(problems, []);
   await page.close();
 });
+
+test("the caption or a keyword that is the query ranks first; prefixes, one typo, ß and ss", async () => {
+  const folder = makeEngine("Standard", "find.html", {
+    categories: [],
+    links: [
+      { category: 0, caption: "Harbour knots", url: "a.html", description: "", keywords: ["knots", "bowline"] },
+      { category: 0, caption: "Knots", url: "b.html", description: "", keywords: ["rope"] },
+      { category: 0, caption: "Rigging", url: "c.html", description: "", keywords: ["knotting", "shackle"] },
+      { category: 0, caption: "Harbor master", url: "d.html", description: "", keywords: [] },
+      { category: 0, caption: "Großes Segel", url: "e.html", description: "", keywords: [] },
+      { category: 0, caption: "Strasse", url: "f.html", description: "", keywords: [] },
+    ],
+  });
+  const { page, problems } = await open(browser, join(folder, "find.html"));
+  const captions = async (text) => (await search(page, text)).map((result) => result.caption);
+  assert.deepEqual((await captions("knots")).slice(0, 2), ["Knots", "Harbour knots"]);
+  assert.deepEqual(await captions("knot"), ["Harbour knots", "Rigging", "Knots"]);
+  assert.deepEqual(await captions("shakle"), ["Rigging"], "one letter dropped");
+  assert.deepEqual(await captions("harbor"), ["Harbor master", "Harbour knots"], "the typo's match ranks below the exact one");
+  assert.deepEqual(await captions("ropa"), [], "terms under five letters find no typos");
+  const grosses = await search(page, "grosses");
+  assert.deepEqual(grosses.map((result) => [result.caption, result.marks]), [["Großes Segel", ["Großes"]]]);
+  assert.deepEqual(await captions("straße"), ["Strasse"]);
+  assert.deepEqual(problems, []);
+  await page.close();
+});

@@ -27,7 +27,7 @@ TEST(Cli, SettingsOnACleanMachineAreTheDefaults) {
     EXPECT_EQ(settings["ExtensionList"],
               nlohmann::json({"html", "htm", "shtml", "phtml", "php", "asp", "jsp", "txt", "asc",
                               "pdf", "rtf", "mp3", "m3u"}));
-    EXPECT_EQ(settings["IndexDepthLimit"], 1024);
+    EXPECT_EQ(settings["IndexDepthLimit"], 1024 * 1024); // the shipped set.xml: whole pages
     EXPECT_TRUE(FileExists(registry.Path() + "machine.conf"));
 }
 
