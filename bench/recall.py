@@ -117,7 +117,7 @@ def reference(site, out):
         counts, headings = pages[path]
         weight = {w: (1 + math.log(n)) * math.log(total / document_frequency[w]) for w, n in counts.items()}
         top = sorted(weight, key=lambda w: (-weight[w], w))[:10]
-        query = make_query(chooser, counts, headings, lambda w: document_frequency[w] <= 0.02 * total)
+        query = make_query(chooser, counts, headings, lambda w: document_frequency[w] <= max(1, 0.02 * total))
         result[path] = {"characteristic": top, "query": query}
     with open(out, "w") as file:
         json.dump(result, file)
@@ -127,7 +127,7 @@ def make_query(chooser, counts, headings, is_distinctive):
     """A word a visitor might type to find the page: half the time a distinctive
     word of one of its headings, else a distinctive word of four letters or more
     that the page uses three times or more. A distinctive word stands on at most
-    2% of the site's pages: "notes" or "function" single out no page."""
+    2% of the site's pages (or on one page): "notes" or "function" single out no page."""
     heading_words = sorted({w for heading in headings for w in words(heading)
                             if w not in STOP_WORDS and is_distinctive(w)})
     frequent = sorted(w for w, n in counts.items() if n >= 3 and len(w) >= 4 and is_distinctive(w))

@@ -8,6 +8,10 @@ import { launch, open } from "../tests/browser/harness.mjs";
 
 const [enginePage, queriesFile] = process.argv.slice(2);
 const queries = JSON.parse(readFileSync(queriesFile, "utf8"));
+if (queries.length === 0) {
+  console.log("no queries");
+  process.exit(0);
+}
 const browser = await launch();
 try {
   const { page } = await open(browser, enginePage);

@@ -60,15 +60,19 @@ void TSiteWeight::Apply(TBase& base) const {
             }
         }
     }
+    // The rarity of each word raised to the weight, once for every word.
+    std::vector<double> weighted(words_.size());
+    for (std::size_t id = 0; id < words_.size(); ++id) {
+        const double rarity =
+            std::log(static_cast<double>(links) / std::max<std::uint32_t>(linksHolding[id], 1));
+        weighted[id] = std::pow(std::max(rarity, 0.0), weight_);
+    }
     std::vector<double> scores;
     std::vector<std::size_t> order;
     for (const auto& [link, candidates] : pages_) {
         scores.clear();
         for (std::size_t r = 0; r < candidates.size(); ++r) {
-            const double rarity = std::log(static_cast<double>(links) /
-                                           std::max<std::uint32_t>(linksHolding[candidates[r]], 1));
-            scores.push_back(static_cast<double>(candidates.size() - r) *
-                             std::pow(std::max(rarity, 0.0), weight_));
+            scores.push_back(static_cast<double>(candidates.size() - r) * weighted[candidates[r]]);
         }
         order.resize(candidates.size());
         std::iota(order.begin(), order.end(), 0);
