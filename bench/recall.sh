@@ -22,7 +22,7 @@ doc_corpus "$work"
 for site in "$corpus" "$root/examples/site"; do
   name=$(basename "$site")
   reference=$work/reference-$name.json
-  [ -f "$reference" ] || python3 "$root/bench/recall.py" reference "$site" "$reference"
+  [ "$reference" -nt "$root/bench/recall.py" ] || python3 "$root/bench/recall.py" reference "$site" "$reference"
   for setup in "$build/bin" "$@"; do
     setup=$(cd "$setup" && pwd)
     engine=$work/engine/find.html

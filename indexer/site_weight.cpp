@@ -1,6 +1,7 @@
 #include "indexer/site_weight.h"
 
 #include "indexer/rating_cache.h"
+#include "platform/integer_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +9,11 @@
 
 TSiteWeight::TSiteWeight() {
     TRating settings;
-    LoadRatingSettings(settings);
+    try {
+        LoadRatingSettings(settings);
+    } catch (const ConversionError&) {
+        return; // no site weight: the rating of each file tells of the setting
+    }
     weight_ = settings.SiteWeight;
     keysCount_ = static_cast<std::size_t>(std::max(settings.KeysCount, 0));
 }

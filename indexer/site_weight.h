@@ -13,8 +13,9 @@
 
 class TSiteWeight {
   public:
-    // Takes the site weight and KeysCount of the settings files; with no
-    // site weight it keeps nothing and changes nothing.
+    // Takes the site weight and KeysCount of the settings files at the run's
+    // start; with no site weight (or settings that cannot be read) it keeps
+    // nothing and changes nothing.
     TSiteWeight();
 
     // Keeps the candidates of the link at the position (keywords, best first)

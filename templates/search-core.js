@@ -266,11 +266,11 @@
     var rank = EXACT;
     for (var t = 0; t < query.terms.length; t++) {
       var score = termScore(link, query.terms[t], query.wholeKeywords[t]);
-      for (var n = 0; score === 0 && n < near[t].length; n++) {
-        if (termScore(link, near[t][n], "+" + near[t][n] + "+") > 0) {
-          score = 1;
-          rank = NEAR;
+      if (score === 0) {
+        for (var n = 0; n < near[t].length; n++) {
+          score = Math.max(score, termScore(link, near[t][n], "+" + near[t][n] + "+"));
         }
+        rank = score > 0 ? NEAR : rank;
       }
       if (score === 0) {
         return null;

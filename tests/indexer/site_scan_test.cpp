@@ -158,6 +158,13 @@ TEST_F(SiteScanTest, AConversionErrorEndsTheScanKeepingEarlierLinks) {
     const Strings order = SystemOrder(Site);
     EXPECT_THROW(ScanFolder(Site, 0, false, false, Observer), ConversionError);
     EXPECT_EQ(Urls(), order[0] == "b.html" ? Strings({"b.html"}) : Strings());
+
+    // A rating setting that is no whole number fails where a page is rated.
+    Folder.Write("setup/words.xml", "<words/>");
+    Folder.Write("setup/set.xml", "<settings><SiteWeight value=\"x\"/></settings>");
+    CreateFolders(Folder.Path() + "empty/");
+    EXPECT_NO_THROW(ScanFolder(Folder.Path() + "empty/", 0, false, false, Observer));
+    EXPECT_THROW(ScanFolder(Site, 0, false, true, Observer), ConversionError);
 }
 
 TEST_F(SiteScanTest, UpdateReindexesLocalLinksInPlace) {
