@@ -75,6 +75,13 @@ void TBase::SetLink(std::int32_t position, const TBaseRecord& link) {
     }
 }
 
+void TBase::SetKeywords(std::int32_t position, std::vector<std::string> keywords) {
+    Touch();
+    if (list_moves::Inside(links_, position)) {
+        links_[position].Keywords = std::move(keywords);
+    }
+}
+
 void TBase::Remove(std::int32_t position) {
     Touch();
     list_moves::Remove(links_, Current, position);

@@ -76,6 +76,7 @@ class TBase {
         return links_[static_cast<std::size_t>(position)];
     }
     void SetLink(std::int32_t position, const TBaseRecord& link);
+    void SetKeywords(std::int32_t position, std::vector<std::string> keywords);
     void Remove(std::int32_t position);
     void ToBegin(std::int32_t position);
     void ToEnd(std::int32_t position);

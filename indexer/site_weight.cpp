@@ -81,14 +81,16 @@ void TSiteWeight::Apply(TBase& base) const {
         }
         order.resize(candidates.size());
         std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(),
-                         [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
-        order.resize(std::min(order.size(), keysCount_));
-        TBaseRecord record = base.GetLink(link);
-        record.Keywords.clear();
-        for (const std::size_t r : order) {
-            record.Keywords.push_back(*words_[candidates[r]]);
+        // The best first; of equal scores, the one the page placed first.
+        const auto best =
+            order.begin() + static_cast<std::ptrdiff_t>(std::min(order.size(), keysCount_));
+        std::partial_sort(order.begin(), best, order.end(), [&](std::size_t a, std::size_t b) {
+            return scores[a] != scores[b] ? scores[a] > scores[b] : a < b;
+        });
+        std::vector<std::string> keywords;
+        for (auto r = order.begin(); r != best; ++r) {
+            keywords.push_back(*words_[candidates[*r]]);
         }
-        base.SetLink(link, record);
+        base.SetKeywords(link, std::move(keywords));
     }
 }
