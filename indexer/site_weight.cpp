@@ -88,6 +88,7 @@ void TSiteWeight::Apply(TBase& base) const {
             return scores[a] != scores[b] ? scores[a] > scores[b] : a < b;
         });
         std::vector<std::string> keywords;
+        keywords.reserve(static_cast<std::size_t>(best - order.begin()));
         for (auto r = order.begin(); r != best; ++r) {
             keywords.push_back(*words_[candidates[*r]]);
         }
