@@ -278,6 +278,9 @@ test("the caption or a keyword that is the query ranks first; prefixes, one typo
   assert.deepEqual((await captions("knots")).slice(0, 2), ["Knots", "Harbour knots"]);
   assert.deepEqual(await captions("knot"), ["Harbour knots", "Rigging", "Knots"]);
   assert.deepEqual(await captions("shakle"), ["Rigging"], "one letter dropped");
+  assert.deepEqual(await captions("shakcle"), ["Rigging"], "two letters swapped");
+  assert.deepEqual(await captions("shackla"), ["Rigging"], "one letter changed");
+  assert.deepEqual(await captions("shacklees"), [], "two letters added");
   assert.deepEqual(await captions("harbor"), ["Harbor master", "Harbour knots"], "the typo's match ranks below the exact one");
   assert.deepEqual(await captions("ropa"), [], "terms under five letters find no typos");
   const grosses = await search(page, "grosses");

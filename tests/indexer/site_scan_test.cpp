@@ -224,6 +224,17 @@ TEST_F(SiteScanTest, TheSiteWeightPrefersTheWordsThatTellPagesApart) {
     EXPECT_EQ(keywords(), Strings({"anchor", "buoy", "cleat"}));
     UpdateLinks(observer);
     EXPECT_EQ(keywords(), Strings({"anchor", "buoy", "cleat"}));
+
+    // Links the run leaves alone count too: once three more links hold each
+    // page's own word, the harbour is the rarer word again.
+    for (const std::string site : {"a", "b", "c"}) {
+        TBaseRecord web;
+        web.URL = "http://" + site + ".example/";
+        web.Keywords = {"anchor", "buoy", "cleat"};
+        Base->Add(web);
+    }
+    UpdateLinks(observer);
+    EXPECT_EQ(keywords(), Strings({"anchor", "anchor", "anchor", "harbour", "harbour", "harbour"}));
 }
 
 TEST(UrlToPath, UrlsBackToFiles) {
