@@ -242,10 +242,12 @@
   }
 
   // Points for term in the link: keyword and caption hits weigh more than
-  // address hits, which weigh more than description hits. whole is the term
-  // as a whole keyword, "+term+".
+  // address hits, which weigh more than description hits, and a whole keyword
+  // more the nearer it stands to the front of the link's keywords, which come
+  // best first. whole is the term as a whole keyword, "+term+".
   function termScore(link, term, whole) {
-    var score = link.keywordText.indexOf(whole) >= 0 ? 12 : matchScore(link.keywordText, term, 10, 6, 0);
+    var at = link.keywordText.indexOf(whole);
+    var score = at >= 0 ? 12 + 6 * (1 - at / link.keywordText.length) : matchScore(link.keywordText, term, 10, 6, 0);
     score += matchScore(link.captionText, term, 8, 5, 3);
     score += matchScore(link.urlText, term, 3, 2, 0);
     return score + matchScore(link.descriptionText, term, 2, 1.5, 1);

@@ -271,6 +271,8 @@ test("the caption or a keyword that is the query ranks first; prefixes, one typo
       { category: 0, caption: "Harbor master", url: "d.html", description: "", keywords: [] },
       { category: 0, caption: "Großes Segel", url: "e.html", description: "", keywords: [] },
       { category: 0, caption: "Strasse", url: "f.html", description: "", keywords: [] },
+      { category: 0, caption: "Berths", url: "g.html", description: "", keywords: ["anchor", "mooring"] },
+      { category: 0, caption: "Pontoons", url: "h.html", description: "", keywords: ["mooring", "anchor"] },
     ],
   });
   const { page, problems } = await open(browser, join(folder, "find.html"));
@@ -283,6 +285,7 @@ test("the caption or a keyword that is the query ranks first; prefixes, one typo
   assert.deepEqual(await captions("shacklees"), [], "two letters added");
   assert.deepEqual(await captions("harbor"), ["Harbor master", "Harbour knots"], "the typo's match ranks below the exact one");
   assert.deepEqual(await captions("ropa"), [], "terms under five letters find no typos");
+  assert.deepEqual(await captions("mooring"), ["Pontoons", "Berths"], "the keyword nearer the front ranks higher");
   const grosses = await search(page, "grosses");
   assert.deepEqual(grosses.map((result) => [result.caption, result.marks]), [["Großes Segel", ["Großes"]]]);
   assert.deepEqual(await captions("straße"), ["Strasse"]);
