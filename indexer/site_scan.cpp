@@ -73,7 +73,8 @@ struct ScanRun {
             const TScanOptions& options)
         : Category(category), Recurse(recurse), AddExisting(addExisting),
           SkipFailed(options.SkipFailedFiles), Observer(observer), Linked(*Base),
-          OwnRatings(!options.CacheSettings), Workers(options.Workers, EngineFileName, &OwnRatings),
+          OwnRatings(!options.CacheSettings), SiteWeight(OwnRatings),
+          Workers(options.Workers, EngineFileName, &OwnRatings),
           EnginePages{EngineFileName, SearchPageOf(EngineFileName)} {}
 
     std::int32_t Category;
@@ -238,8 +239,8 @@ void RunUpdateStep(const UpdateStep& step, ScanObserver& observer, TPageWorkers&
     }
 }
 
-void RunUpdate(ScanObserver& observer, const TScanOptions& options, TSiteWeight& siteWeight) {
-    TRatingCache ratings(!options.CacheSettings);
+void RunUpdate(ScanObserver& observer, const TScanOptions& options, TRatingCache& ratings,
+               TSiteWeight& siteWeight) {
     TPageWorkers workers(options.Workers, EngineFileName, &ratings);
     std::deque<UpdateStep> steps;
     const std::int32_t count = Base->Count();
@@ -285,8 +286,9 @@ void RunUpdate(ScanObserver& observer, const TScanOptions& options, TSiteWeight&
 } // namespace
 
 void UpdateLinks(ScanObserver& observer, const TScanOptions& options) {
-    TSiteWeight siteWeight;
-    RunUpdate(observer, options, siteWeight);
+    TRatingCache ratings(!options.CacheSettings);
+    TSiteWeight siteWeight(ratings);
+    RunUpdate(observer, options, ratings, siteWeight);
     siteWeight.Apply(*Base);
 }
 

@@ -1,21 +1,19 @@
 #include "indexer/site_weight.h"
 
-#include "indexer/rating_cache.h"
 #include "platform/integer_text.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numeric>
 
-TSiteWeight::TSiteWeight() {
-    TRating settings;
+TSiteWeight::TSiteWeight(TRatingCache& ratings) {
     try {
-        LoadRatingSettings(settings);
+        const TRating& settings = ratings.Rating();
+        weight_ = settings.SiteWeight;
+        keysCount_ = static_cast<std::size_t>(std::max(settings.KeysCount, 0));
     } catch (const ConversionError&) {
-        return; // no site weight: the rating of each file tells of the setting
+        // No site weight: the rating of each file tells of the setting.
     }
-    weight_ = settings.SiteWeight;
-    keysCount_ = static_cast<std::size_t>(std::max(settings.KeysCount, 0));
 }
 
 std::uint32_t TSiteWeight::IdOf(const std::string& word) {

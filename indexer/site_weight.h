@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/base.h"
+#include "indexer/rating_cache.h"
 
 #include <cstdint>
 #include <string>
@@ -13,10 +14,10 @@
 
 class TSiteWeight {
   public:
-    // Takes the site weight and KeysCount of the settings files at the run's
-    // start; with no site weight (or settings that cannot be read) it keeps
-    // nothing and changes nothing.
-    TSiteWeight();
+    // Takes the site weight and KeysCount of the run's settings at its start;
+    // with no site weight (or settings that cannot be read) it keeps nothing
+    // and changes nothing.
+    explicit TSiteWeight(TRatingCache& ratings);
 
     // Keeps the candidates of the link at the position (keywords, best first)
     // and leaves keywords with the first KeysCount of them.

@@ -202,8 +202,10 @@
       this.words = null;
     }
   };
+  // Every link read and its words gathered (ln elements without caption and
+  // URL are no links).
   Vocabulary.prototype.complete = function () {
-    return this.gathered >= this.links.count;
+    return this.links.read >= this.links.count && this.gathered >= this.links.list.length;
   };
   Vocabulary.prototype.nearWords = function (term) {
     if (term.length < FUZZY_LENGTH) {

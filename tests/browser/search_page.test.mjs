@@ -292,3 +292,22 @@ test("the caption or a keyword that is the query ranks first; prefixes, one typo
   assert.deepEqual(problems, []);
   await page.close();
 });
+
+test("reading in idle time ends over elements that are no links", async () => {
+  const folder = handWrittenEngine([["0+Harbour+a.html", "", "harbour"], ["0", "", ""]]);
+  const page = await browser.newPage();
+  await page.addInitScript(() => {
+    const request = window.requestIdleCallback.bind(window);
+    window.__idleCalls = 0;
+    window.requestIdleCallback = (step) => {
+      window.__idleCalls++;
+      return request(step);
+    };
+  });
+  await page.goto("file://" + join(folder, "search.html"));
+  await page.waitForTimeout(500);
+  const calls = await page.evaluate(() => window.__idleCalls);
+  await page.waitForTimeout(500);
+  assert.equal(await page.evaluate(() => window.__idleCalls), calls);
+  await page.close();
+});
