@@ -53,14 +53,26 @@ class TemporaryPage {
     std::string path_;
 };
 
-// The quoted value after the first occurrence of key (quotes included in key).
-bool QuotedValue(TFileBuffer& buffer, const char* key, std::string& value) {
-    std::int32_t position = 0;
-    if (!FindText(buffer, key, position)) {
-        return false;
-    }
-    value = ReadQuoted(buffer, '"');
-    return true;
+// The quoted values after the first occurrences of "description", "category
+// code" and "keywords" (quotes included), found in one pass; "" for a key
+// that is not there.
+struct TQuotedValues {
+    std::string Description;
+    std::string CategoryCode;
+    std::string Keywords;
+};
+
+TQuotedValues ReadQuotedValues(TFileBuffer& buffer) {
+    const std::vector<std::int32_t> found =
+        FindEachText(buffer, {"\"description\"", "\"category code\"", "\"keywords\""});
+    const auto valueAt = [&buffer](std::int32_t position) {
+        if (position < 0) {
+            return std::string();
+        }
+        buffer.Position = position;
+        return ReadQuoted(buffer, '"');
+    };
+    return {valueAt(found[0]), valueAt(found[1]), valueAt(found[2])};
 }
 
 // Analyses a temporary page made of text, keeping the record as the caller
@@ -142,10 +154,10 @@ void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& 
         return;
     }
     record.Caption = ReadTitle(buffer);
-    QuotedValue(buffer, "\"description\"", record.Description);
-    std::string code;
-    if (QuotedValue(buffer, "\"category code\"", code) && !code.empty()) {
-        record.Category = StrToInt(TrimBlanks(code));
+    const TQuotedValues values = ReadQuotedValues(buffer);
+    record.Description = values.Description;
+    if (!values.CategoryCode.empty()) {
+        record.Category = StrToInt(TrimBlanks(values.CategoryCode));
     }
 
     TRating ownRating;
@@ -153,7 +165,7 @@ void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& 
         LoadRatingSettings(ownRating);
     }
     TRating& rating = ratings ? ratings->Rating() : ownRating;
-    rating.RatePage(buffer, AppSettings.IndexDepthLimit);
+    rating.RatePage(buffer, AppSettings.IndexDepthLimit, values.Keywords);
     if (record.Description.empty() && rating.TextDescriptionLength > 0) {
         record.Description =
             OpeningText(buffer, static_cast<std::size_t>(rating.TextDescriptionLength));

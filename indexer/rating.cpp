@@ -169,8 +169,14 @@ bool TRating::RateFile(const std::string& pagePath, std::int32_t indexDepthLimit
 }
 
 void TRating::RatePage(TFileBuffer& page, std::int32_t indexDepthLimit) {
+    RatePage(page, indexDepthLimit, MetaKeywordsOf(page));
+}
+
+void TRating::RatePage(TFileBuffer& page, std::int32_t indexDepthLimit,
+                       const std::string& metaKeywords) {
     Words.clear();
-    wordIndex_.clear();
+    wordIndex_.Clear();
+    wordIndexCurrent_ = true;
     TagStack.clear();
     Suppressed = false;
     if (!settingsFixed_) {
@@ -180,7 +186,7 @@ void TRating::RatePage(TFileBuffer& page, std::int32_t indexDepthLimit) {
     page.PendingSpace = false;
     FileSize = page.Size;
     ScanTokens(page, indexDepthLimit);
-    AddMetaKeywords(page);
+    AddMetaKeywords(metaKeywords);
 
     ScoreWords();
     groupIndexReady_ = settingsFixed_;
@@ -190,17 +196,19 @@ void TRating::RatePage(TFileBuffer& page, std::int32_t indexDepthLimit) {
         SiteWeight > 0 ? std::min(Words.size(), kept * SiteCandidatesPerKeyword) : kept;
     SortWords(kept);
     // The further candidates: the best of the rest, in a fixed order for ties.
-    std::partial_sort(Words.begin() + static_cast<std::ptrdiff_t>(kept),
-                      Words.begin() + static_cast<std::ptrdiff_t>(candidates), Words.end(),
-                      [](const TWordRating& a, const TWordRating& b) {
-                          return a.Score != b.Score ? a.Score > b.Score : a.Word < b.Word;
-                      });
+    const auto better = [](const TWordRating& a, const TWordRating& b) {
+        return a.Score != b.Score ? a.Score > b.Score : a.Word < b.Word;
+    };
+    const auto first = Words.begin() + static_cast<std::ptrdiff_t>(kept);
+    const auto last = Words.begin() + static_cast<std::ptrdiff_t>(candidates);
+    std::nth_element(first, last, Words.end(), better);
+    std::sort(first, last, better);
     MoreWords.clear();
     for (std::size_t i = kept; i < candidates; ++i) {
         MoreWords.push_back(std::move(Words[i].Word));
     }
     Words.resize(kept);
-    ReindexWords();
+    wordIndexCurrent_ = false;
 }
 
 void TRating::IndexWordGroups() {
@@ -231,8 +239,7 @@ void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
         return kind;
     };
     auto takeUntil = [&](TTokenKind stop, TTokenKind alsoStop) {
-        while (take() != stop && kind != alsoStop && kind != tkEnd) {
-        }
+        kind = SkipTokens(page, stop, alsoStop, p);
     };
     do {
         switch (take()) {
@@ -297,12 +304,12 @@ void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
     } while (p <= indexDepthLimit && kind != tkEnd);
 }
 
-void TRating::AddMetaKeywords(TFileBuffer& page) {
+std::string MetaKeywordsOf(TFileBuffer& page) {
     std::int32_t position = 0;
-    if (!FindText(page, "\"keywords\"", position)) {
-        return;
-    }
-    const std::string value = ReadQuoted(page, '"');
+    return FindText(page, "\"keywords\"", position) ? ReadQuoted(page, '"') : "";
+}
+
+void TRating::AddMetaKeywords(const std::string& value) {
     if (value.empty()) {
         return;
     }
@@ -338,7 +345,8 @@ void TRating::PushTag(const std::string& name) {
             Suppressed = true;
         }
     }
-    TagStack.push_back(tag);
+    tag.RatingSum = (TagStack.empty() ? 0 : TagStack.back().RatingSum) + Extended(tag.Rating) / 100;
+    TagStack.push_back(std::move(tag));
 }
 
 void TRating::PopTag(const std::string& name) {
@@ -367,21 +375,26 @@ bool TRating::IsStopWord(const std::string& lowerWord) const {
 }
 
 TWordRating* TRating::FindWord(const std::string& lowerWord) {
-    const auto found = wordIndex_.find(lowerWord);
-    return found == wordIndex_.end() || found->second == StopWordMark ? nullptr
-                                                                      : &Words[found->second];
+    EnsureWordIndex();
+    const std::uint32_t* found = wordIndex_.Find(lowerWord);
+    return found == nullptr || *found == StopWordMark ? nullptr : &Words[*found];
 }
 
 void TRating::AppendWord(const std::string& lowerWord, std::int32_t position, double rating) {
-    wordIndex_.emplace(lowerWord, Words.size());
+    EnsureWordIndex();
+    wordIndex_.Insert(lowerWord, static_cast<std::uint32_t>(Words.size()));
     Words.push_back({lowerWord, 1, position, rating, 0});
 }
 
-void TRating::ReindexWords() {
-    wordIndex_.clear();
-    for (std::size_t i = 0; i < Words.size(); ++i) {
-        wordIndex_.emplace(Words[i].Word, i);
+void TRating::EnsureWordIndex() {
+    if (wordIndexCurrent_) {
+        return;
     }
+    wordIndex_.Clear();
+    for (std::size_t i = 0; i < Words.size(); ++i) {
+        wordIndex_.Insert(Words[i].Word, static_cast<std::uint32_t>(i));
+    }
+    wordIndexCurrent_ = true;
 }
 
 void TRating::AddWord(const std::string& word, std::int32_t position) {
@@ -394,10 +407,10 @@ void TRating::AddWord(const std::string& word, std::int32_t position) {
     }
     // A word met before on the page is known: counted, or a stop word, which
     // it stays while the word groups cannot change.
-    const auto known = wordIndex_.find(lowerWord_);
-    if (known != wordIndex_.end()) {
-        if (known->second != StopWordMark) {
-            TWordRating& entry = Words[known->second];
+    EnsureWordIndex();
+    if (const std::uint32_t* known = wordIndex_.Find(lowerWord_)) {
+        if (*known != StopWordMark) {
+            TWordRating& entry = Words[*known];
             ++entry.Count;
             entry.Rating = std::max(entry.Rating, RateWord(word, position));
         }
@@ -405,7 +418,7 @@ void TRating::AddWord(const std::string& word, std::int32_t position) {
     }
     if (IsStopWord(lowerWord_)) {
         if (groupIndexReady_) {
-            wordIndex_.emplace(lowerWord_, StopWordMark);
+            wordIndex_.Insert(lowerWord_, StopWordMark);
         }
         return;
     }
@@ -457,10 +470,7 @@ double TRating::RateWord(const std::string& word, std::int32_t position) const {
     }
     rating += Extended(WordCaseWeight) * caseValue;
 
-    Extended tags = 0;
-    for (const TOpenTag& tag : TagStack) {
-        tags += Extended(tag.Rating) / 100;
-    }
+    const Extended tags = TagStack.empty() ? 0 : TagStack.back().RatingSum;
     rating += TagWeight * tags;
     return static_cast<double>(rating);
 }
@@ -500,5 +510,5 @@ void TRating::SortWords(std::size_t positions) {
         }
         std::swap(Words[i], Words[best]);
     }
-    ReindexWords();
+    wordIndexCurrent_ = false;
 }

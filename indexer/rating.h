@@ -3,6 +3,7 @@
 // them, with the weights of tags.xml, words.xml and set.xml.
 #pragma once
 
+#include "indexer/word_table.h"
 #include "readers/file_buffer.h"
 
 #include <cstdint>
@@ -31,6 +32,9 @@ struct TOpenTag {
     std::string Name;
     std::int32_t Rating = 0;
     bool Suppress = false; // this element switched word collection off
+    // The ratings of this element and those around it, in hundredths, summed
+    // from the outermost in.
+    long double RatingSum = 0;
 };
 
 struct TWordRating {
@@ -40,6 +44,10 @@ struct TWordRating {
     double Rating = 0;
     double Score = 0;
 };
+
+// The quoted value after the first "keywords" (with its quotes, in any case)
+// of the page, or "".
+std::string MetaKeywordsOf(TFileBuffer& page);
 
 class TRating {
   public:
@@ -89,6 +97,9 @@ class TRating {
     bool RateFile(const std::string& pagePath, std::int32_t indexDepthLimit);
     // The same for a page already read, from its start.
     void RatePage(TFileBuffer& page, std::int32_t indexDepthLimit);
+    // The same with the value of the page's first "keywords" attribute, as
+    // MetaKeywordsOf reads it, already known.
+    void RatePage(TFileBuffer& page, std::int32_t indexDepthLimit, const std::string& metaKeywords);
 
     // Promises that the settings stay as they are until they are loaded again,
     // so that what the word groups say of each word is worked out once for
@@ -114,16 +125,18 @@ class TRating {
     void IndexWordGroups();
     TWordRating* FindWord(const std::string& lowerWord);
     void AppendWord(const std::string& lowerWord, std::int32_t position, double rating);
-    void ReindexWords();
+    // Rebuilds wordIndex_ when Words was sorted or cut since it was built.
+    void EnsureWordIndex();
     // The first entry of Tags with the name, or none.
     const TTagRating* FindTag(const std::string& name) const;
     void ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit);
-    void AddMetaKeywords(TFileBuffer& page);
+    void AddMetaKeywords(const std::string& value);
 
     // The place in Words of each word of the page, or StopWordMark for a stop
     // word met on it.
-    std::unordered_map<std::string, std::size_t> wordIndex_;
-    static constexpr std::size_t StopWordMark = static_cast<std::size_t>(-1);
+    TWordTable wordIndex_;
+    bool wordIndexCurrent_ = true;
+    static constexpr std::uint32_t StopWordMark = UINT32_MAX;
     std::string lowerWord_;
 
     // What the word groups say of each of their words, built while a page is

@@ -122,6 +122,41 @@ bool FindText(TFileBuffer& buffer, const std::string& text, std::int32_t& positi
     return false;
 }
 
+std::vector<std::int32_t> FindEachText(const TFileBuffer& buffer,
+                                       const std::vector<std::string>& texts) {
+    std::vector<std::int32_t> found(texts.size(), -1);
+    std::vector<std::string> wanted;
+    for (const std::string& text : texts) {
+        wanted.push_back(AnsiUpperCase(text));
+    }
+    if (wanted.empty() || wanted[0].empty()) {
+        return found;
+    }
+    const auto* data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
+    const unsigned char* const end = data + buffer.Size;
+    const auto upper = static_cast<unsigned char>(wanted[0][0]);
+    const unsigned char lower = AnsiLower(upper);
+    std::size_t left = texts.size();
+    for (const unsigned char* p = data; left > 0 && (p = NextCandidate(p, end, lower, upper)) < end;
+         ++p) {
+        for (std::size_t i = 0; i < wanted.size(); ++i) {
+            const std::string& text = wanted[i];
+            if (found[i] >= 0 || text.size() > static_cast<std::size_t>(end - p)) {
+                continue;
+            }
+            std::size_t k = 1;
+            while (k < text.size() && AnsiUpper(p[k]) == static_cast<unsigned char>(text[k])) {
+                ++k;
+            }
+            if (k == text.size()) {
+                found[i] = static_cast<std::int32_t>(p - data + static_cast<std::ptrdiff_t>(k));
+                --left;
+            }
+        }
+    }
+    return found;
+}
+
 std::string ReadQuoted(TFileBuffer& buffer, char quote) {
     std::string result;
     int c;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct TFileBuffer {
     bool Opened = false;
@@ -33,6 +34,12 @@ bool BufferRead(TFileBuffer& buffer, void* destination, std::uint32_t count, std
 // Searches text from position on, ignoring Windows-1252 letter case; when found,
 // position and the buffer stand just after the match.
 bool FindText(TFileBuffer& buffer, const std::string& text, std::int32_t& position);
+
+// FindText from the start for each of texts, in one pass: the position just
+// after the first match of each, or -1. The texts begin with the same letter
+// (in either case). The buffer's position is left alone.
+std::vector<std::int32_t> FindEachText(const TFileBuffer& buffer,
+                                       const std::vector<std::string>& texts);
 
 // Reads the next string literal delimited by quote. A carriage return reads as a
 // space, a line feed is dropped, and with the apostrophe as quote a backslash

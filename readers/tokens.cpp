@@ -227,3 +227,47 @@ TTokenKind NextLongToken(TFileBuffer& buffer, std::string& text) {
         return c <= 0x20 ? tkSpace : tkChar;
     }
 }
+
+TTokenKind SkipTokens(TFileBuffer& buffer, TTokenKind stop, TTokenKind alsoStop,
+                      std::int32_t& textLength) {
+    const auto* data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
+    std::string text;
+    for (;;) {
+        const std::int32_t position = buffer.Position;
+        if (!buffer.PendingSpace && position >= 0 &&
+            static_cast<std::uint32_t>(position) < buffer.Size) {
+            const unsigned char* const first = data + position;
+            const unsigned char* const last = data + buffer.Size;
+            const unsigned char c = *first;
+            const token_tables::SingleByteToken single = token_tables::SingleByteTokens[c];
+            if (single.Kind != tkEnd) {
+                buffer.Position = position + 1;
+                textLength += single.Text != 0 ? 1 : 0;
+                if (single.Kind == stop || single.Kind == alsoStop) {
+                    return single.Kind;
+                }
+                continue;
+            }
+            // A word whose plain run is not followed by "-" or "&", or a number:
+            // the token is exactly the run.
+            const bool word = Is(c, StartsWord) && c != '&';
+            if (word || IsDigit(c)) {
+                const ByteClass run = word ? PlainWordByte : NumberByte;
+                const unsigned char* end = first + 1;
+                while (end < last && (ByteClasses[*end] & run) != 0) {
+                    ++end;
+                }
+                if (!word || end == last || (*end != '-' && *end != '&')) {
+                    buffer.Position = static_cast<std::int32_t>(end - data);
+                    textLength += static_cast<std::int32_t>(end - first);
+                    continue;
+                }
+            }
+        }
+        const TTokenKind kind = NextToken(buffer, text);
+        textLength += static_cast<std::int32_t>(text.size());
+        if (kind == stop || kind == alsoStop || kind == tkEnd) {
+            return kind;
+        }
+    }
+}

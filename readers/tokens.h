@@ -33,6 +33,13 @@ inline TTokenKind NextToken(TFileBuffer& buffer, std::string& text);
 // The scanner's slow path: every token longer than its first byte.
 TTokenKind NextLongToken(TFileBuffer& buffer, std::string& text);
 
+// Reads tokens as NextToken would until one of kind stop or alsoStop, or the
+// end, and returns that token's kind; textLength grows by the sizes of the
+// tokens' texts, the last one's included. Runs of plain words, numbers and
+// single bytes are stepped over without building their texts.
+TTokenKind SkipTokens(TFileBuffer& buffer, TTokenKind stop, TTokenKind alsoStop,
+                      std::int32_t& textLength);
+
 namespace token_tables {
 
 // The token a byte makes on its own (a space, a line end, ">" or another

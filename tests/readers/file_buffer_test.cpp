@@ -86,6 +86,25 @@ TEST(FileBuffer, FindTextIgnoresWindows1252Case) {
     EXPECT_FALSE(FindText(shortBuffer, "abc", position));
 }
 
+TEST(FileBuffer, FindEachTextFindsWhatFindTextFinds) {
+    const std::vector<std::string> keys = {"\"description\"", "\"keywords\"", "\"key\"",
+                                           "\"absent\""};
+    for (const std::string data :
+         {"", "\"", "<meta name=\"KEYWORDS\" content=\"a\"><meta name=\"description\"",
+          "\"key\"words\" \"keywords\" \"Key\"", "\"keyword\"keywords\"", "x\"description"}) {
+        TFileBuffer buffer = BufferOf(data);
+        buffer.Position = 3;
+        const std::vector<std::int32_t> found = FindEachText(buffer, keys);
+        ASSERT_EQ(found.size(), keys.size());
+        EXPECT_EQ(buffer.Position, 3);
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            std::int32_t position = 0;
+            EXPECT_EQ(found[i], FindText(buffer, keys[i], position) ? position : -1)
+                << data << " " << keys[i];
+        }
+    }
+}
+
 TEST(FileBuffer, ReadQuotedHandlesEscapesAndLineBreaks) {
     TFileBuffer buffer = BufferOf("cg[0]='it\\'s', 'a\\b\\\\c', 'line\r\nbreak'");
     EXPECT_EQ(ReadQuoted(buffer, '\''), "it's");

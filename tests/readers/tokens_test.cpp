@@ -1,4 +1,5 @@
 #include "readers/scan_helpers.h"
+#include "support/doc_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -121,4 +122,79 @@ TEST(Tokens, KindNames) {
     EXPECT_STREQ(TokenKindName(tkEnd), "tkEnd");
     EXPECT_STREQ(TokenKindName(tkCommentClose), "tkCommentClose");
     EXPECT_STREQ(TokenKindName(tkWord), "tkWord");
+}
+
+namespace {
+
+struct SkipResult {
+    TTokenKind Kind;
+    std::int32_t Position;
+    bool PendingSpace;
+    std::int32_t TextLength;
+    bool operator==(const SkipResult& other) const {
+        return Kind == other.Kind && Position == other.Position &&
+               PendingSpace == other.PendingSpace && TextLength == other.TextLength;
+    }
+};
+
+// Skips through data again and again, until its end, with SkipTokens or with
+// NextToken one token at a time; the results of every skip.
+std::vector<SkipResult> Skips(const std::string& data, TTokenKind stop, TTokenKind alsoStop,
+                              bool tokenByToken) {
+    TFileBuffer buffer = BufferOf(data);
+    std::vector<SkipResult> results;
+    std::string text;
+    TTokenKind kind;
+    do {
+        std::int32_t length = 0;
+        if (tokenByToken) {
+            do {
+                kind = NextToken(buffer, text);
+                length += static_cast<std::int32_t>(text.size());
+            } while (kind != stop && kind != alsoStop && kind != tkEnd);
+        } else {
+            kind = SkipTokens(buffer, stop, alsoStop, length);
+        }
+        results.push_back({kind, buffer.Position, buffer.PendingSpace, length});
+    } while (kind != tkEnd);
+    return results;
+}
+
+void ExpectSkipsAgree(const std::string& data) {
+    const std::pair<TTokenKind, TTokenKind> stops[] = {
+        {tkTagClose, tkEmptyTagClose}, {tkTagClose, tkTagClose}, {tkCommentClose, tkCommentClose}};
+    for (const auto& [stop, alsoStop] : stops) {
+        ASSERT_TRUE(Skips(data, stop, alsoStop, false) == Skips(data, stop, alsoStop, true))
+            << data.substr(0, 200);
+    }
+}
+
+} // namespace
+
+TEST(Tokens, SkippingAgreesWithReadingEveryToken) {
+    for (const char* tricky :
+         {"1->", "x->", "x1-->", "a-b-", "a&nbsp;b>", "&amp;&#32;x", "<!x>", "<!-- a -->",
+          "a\r\nb/>", "/ >", "-", "12,5:3.>", "caf\xE9\xFF>", "it's>", "&", "a&"}) {
+        ExpectSkipsAgree(tricky);
+    }
+    // Short strings of the bytes the scanner treats apart, in a fixed order.
+    const std::string alphabet = "a1&;-/<>!?\r\n =x'.,:\xE9#0";
+    std::uint32_t seed = 12345;
+    for (int n = 0; n < 3000; ++n) {
+        std::string data;
+        for (int length = n % 24; length > 0; --length) {
+            seed = seed * 1103515245u + 12345u;
+            data += alphabet[(seed >> 16) % alphabet.size()];
+        }
+        ExpectSkipsAgree(data);
+    }
+    for (const DocPackage& package : DocPackages()) {
+        const std::vector<std::string> pages = HtmlFilesBelow(package.Folder);
+        EXPECT_GE(pages.size(), 100u) << package.Name << " is not installed";
+        for (std::size_t i = 0; i < pages.size(); i += 25) {
+            TFileBuffer page;
+            ASSERT_TRUE(OpenFileBuffer(page, pages[i]));
+            ExpectSkipsAgree(page.Data);
+        }
+    }
 }
