@@ -15,7 +15,7 @@ bool IsDigit(unsigned char c) {
 
 // Words and keywords that begin with a space, a quote, "*", "<", ">", "&" or a
 // control character (for instance a decoded &lt;) are no candidates.
-bool IsCandidate(const std::string& text) {
+bool IsCandidate(std::string_view text) {
     if (text.empty()) {
         return false;
     }
@@ -212,16 +212,17 @@ void TRating::RatePage(TFileBuffer& page, std::int32_t indexDepthLimit,
 }
 
 void TRating::IndexWordGroups() {
-    groupIndex_.clear();
+    groupIndex_.Clear();
     for (std::size_t g = 0; g < WordGroups.size(); ++g) {
         const TWordGroup& group = WordGroups[g];
+        const bool stop = group.Rating < StopWordsMinimalRating;
         std::size_t start = 1;
         std::size_t space;
         while ((space = group.Text.find(' ', start)) != std::string::npos) {
             if (space > start) {
-                GroupFacts& facts = groupIndex_[group.Text.substr(start, space - start)];
-                facts.Stop = facts.Stop || group.Rating < StopWordsMinimalRating;
-                facts.LastGroup = g;
+                const std::string_view word(group.Text.data() + start, space - start);
+                std::uint32_t& facts = groupIndex_.Insert(word, TWordTable::HashOf(word), 0);
+                facts = static_cast<std::uint32_t>(g << 1) | (stop || (facts & 1) != 0 ? 1 : 0);
             }
             start = space + 1;
         }
@@ -242,6 +243,21 @@ void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
         kind = SkipTokens(page, stop, alsoStop, p);
     };
     do {
+        // Most tokens are single bytes and plain words, taken where they stand.
+        const TPlainToken plain = PlainTokenAt(page);
+        if (plain.Kind != tkEnd) {
+            std::string_view word(page.Data.data() + page.Position, plain.Size);
+            page.Position += static_cast<std::int32_t>(plain.Size);
+            p += static_cast<std::int32_t>(plain.TextSize);
+            kind = plain.Kind;
+            if (kind == tkNumber && !IsDigit(static_cast<unsigned char>(word.back()))) {
+                word.remove_suffix(1);
+            }
+            if ((kind == tkWord || kind == tkNumber) && IsCandidate(word)) {
+                AddWord(word, p);
+            }
+            continue;
+        }
         switch (take()) {
         case tkNumber:
             if (!IsDigit(static_cast<unsigned char>(text.back()))) {
@@ -362,10 +378,10 @@ void TRating::PopTag(const std::string& name) {
     TagStack.clear();
 }
 
-bool TRating::IsStopWord(const std::string& lowerWord) const {
+bool TRating::IsStopWord(const std::string& lowerWord, std::size_t hash) const {
     if (groupIndexReady_ && lowerWord.find(' ') == std::string::npos) {
-        const auto found = groupIndex_.find(lowerWord);
-        return found != groupIndex_.end() && found->second.Stop;
+        const std::uint32_t* facts = groupIndex_.Find(lowerWord, hash);
+        return facts != nullptr && (*facts & 1) != 0;
     }
     const std::string padded = ' ' + lowerWord + ' ';
     return std::any_of(WordGroups.begin(), WordGroups.end(), [&](const TWordGroup& group) {
@@ -376,13 +392,14 @@ bool TRating::IsStopWord(const std::string& lowerWord) const {
 
 TWordRating* TRating::FindWord(const std::string& lowerWord) {
     EnsureWordIndex();
-    const std::uint32_t* found = wordIndex_.Find(lowerWord);
+    const std::uint32_t* found = wordIndex_.Find(lowerWord, TWordTable::HashOf(lowerWord));
     return found == nullptr || *found == StopWordMark ? nullptr : &Words[*found];
 }
 
 void TRating::AppendWord(const std::string& lowerWord, std::int32_t position, double rating) {
     EnsureWordIndex();
-    wordIndex_.Insert(lowerWord, static_cast<std::uint32_t>(Words.size()));
+    wordIndex_.Insert(lowerWord, TWordTable::HashOf(lowerWord),
+                      static_cast<std::uint32_t>(Words.size()));
     Words.push_back({lowerWord, 1, position, rating, 0});
 }
 
@@ -392,23 +409,25 @@ void TRating::EnsureWordIndex() {
     }
     wordIndex_.Clear();
     for (std::size_t i = 0; i < Words.size(); ++i) {
-        wordIndex_.Insert(Words[i].Word, static_cast<std::uint32_t>(i));
+        wordIndex_.Insert(Words[i].Word, TWordTable::HashOf(Words[i].Word),
+                          static_cast<std::uint32_t>(i));
     }
     wordIndexCurrent_ = true;
 }
 
-void TRating::AddWord(const std::string& word, std::int32_t position) {
+void TRating::AddWord(std::string_view word, std::int32_t position) {
     if (Suppressed || word.size() > MaxKeywordLength) {
         return;
     }
-    lowerWord_.assign(word);
-    for (char& c : lowerWord_) {
-        c = static_cast<char>(AnsiLower(static_cast<unsigned char>(c)));
+    lowerWord_.resize(word.size());
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        lowerWord_[i] = static_cast<char>(AnsiLower(static_cast<unsigned char>(word[i])));
     }
     // A word met before on the page is known: counted, or a stop word, which
     // it stays while the word groups cannot change.
     EnsureWordIndex();
-    if (const std::uint32_t* known = wordIndex_.Find(lowerWord_)) {
+    const std::size_t hash = TWordTable::HashOf(lowerWord_);
+    if (const std::uint32_t* known = wordIndex_.Find(lowerWord_, hash)) {
         if (*known != StopWordMark) {
             TWordRating& entry = Words[*known];
             ++entry.Count;
@@ -416,13 +435,14 @@ void TRating::AddWord(const std::string& word, std::int32_t position) {
         }
         return;
     }
-    if (IsStopWord(lowerWord_)) {
+    if (IsStopWord(lowerWord_, hash)) {
         if (groupIndexReady_) {
-            wordIndex_.Insert(lowerWord_, StopWordMark);
+            wordIndex_.Insert(lowerWord_, hash, StopWordMark);
         }
         return;
     }
-    AppendWord(lowerWord_, position, RateWord(word, position));
+    wordIndex_.Insert(lowerWord_, hash, static_cast<std::uint32_t>(Words.size()));
+    Words.push_back({lowerWord_, 1, position, RateWord(word, position), 0});
 }
 
 void TRating::AddKeyword(const std::string& keyword) {
@@ -430,7 +450,7 @@ void TRating::AddKeyword(const std::string& keyword) {
         return;
     }
     const std::string lower = AnsiLowerCase(keyword);
-    if (IsStopWord(lower)) {
+    if (IsStopWord(lower, TWordTable::HashOf(lower))) {
         return;
     }
     const auto rating = [this, &keyword] {
@@ -446,7 +466,7 @@ void TRating::AddKeyword(const std::string& keyword) {
     }
 }
 
-double TRating::RateWord(const std::string& word, std::int32_t position) const {
+double TRating::RateWord(std::string_view word, std::int32_t position) const {
     // An empty page has no positions to spread: the factor stays 1.
     const Extended fall =
         FileSize == 0 ? 0 : (Extended(BeginOfFile) - EndOfFile) * position / FileSize;
@@ -477,10 +497,8 @@ double TRating::RateWord(const std::string& word, std::int32_t position) const {
 
 double TRating::ExistingRating(const std::string& lowerWord) const {
     if (groupIndexReady_ && lowerWord.find(' ') == std::string::npos) {
-        const auto found = groupIndex_.find(lowerWord);
-        return found == groupIndex_.end()
-                   ? 0
-                   : static_cast<double>(WordGroups[found->second.LastGroup].Rating * 0.01L);
+        const std::uint32_t* facts = groupIndex_.Find(lowerWord, TWordTable::HashOf(lowerWord));
+        return facts == nullptr ? 0 : static_cast<double>(WordGroups[*facts >> 1].Rating * 0.01L);
     }
     const std::string padded = ' ' + lowerWord + ' ';
     double existing = 0;

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -108,9 +109,9 @@ class TRating {
 
     void PushTag(const std::string& name);
     void PopTag(const std::string& name);
-    void AddWord(const std::string& word, std::int32_t position);
+    void AddWord(std::string_view word, std::int32_t position);
     void AddKeyword(const std::string& keyword);
-    double RateWord(const std::string& word, std::int32_t position) const;
+    double RateWord(std::string_view word, std::int32_t position) const;
     void ScoreWords();
     // Selection sort, highest score first, ties keeping the earlier entry in
     // front at each step. Only the first `positions` places are settled.
@@ -120,7 +121,8 @@ class TRating {
     bool LoadTags(const std::string& path);
     bool LoadWordGroups(const std::string& path);
     bool LoadRatingKeys(const std::string& path);
-    bool IsStopWord(const std::string& lowerWord) const;
+    // hash is TWordTable::HashOf(lowerWord).
+    bool IsStopWord(const std::string& lowerWord, std::size_t hash) const;
     double ExistingRating(const std::string& lowerWord) const;
     void IndexWordGroups();
     TWordRating* FindWord(const std::string& lowerWord);
@@ -141,12 +143,9 @@ class TRating {
 
     // What the word groups say of each of their words, built while a page is
     // rated (the groups cannot change then): a word without spaces stands in a
-    // group exactly when it is one of the group's words.
-    struct GroupFacts {
-        bool Stop = false;
-        std::size_t LastGroup = 0; // the last group holding the word
-    };
-    std::unordered_map<std::string, GroupFacts> groupIndex_;
+    // group exactly when it is one of the group's words. Each holds the last
+    // group holding the word, times two, plus one when the word is a stop word.
+    TWordTable groupIndex_;
     bool groupIndexReady_ = false;
     bool settingsFixed_ = false;
     std::unordered_map<std::string, std::size_t> tagIndex_; // kept while the settings are fixed

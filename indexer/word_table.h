@@ -1,20 +1,24 @@
-// The words of one page and a number for each, looked up once per word met:
-// an open-addressing table that keeps its slots, and the words' storage, from
-// one page to the next, so that rating a page allocates nothing once the
-// table has grown to the site's pages.
+// Words and a number for each, looked up once per word met: an open-addressing
+// table that keeps its slots, and the words' storage, when it is cleared, so
+// that rating page after page allocates nothing once it has grown.
 #pragma once
 
 #include <cstdint>
 #include <string>
-#include <utility>
+#include <string_view>
 #include <vector>
 
 class TWordTable {
   public:
-    // Stores value for word; a word already in the table keeps its number.
-    void Insert(const std::string& word, std::uint32_t value);
+    // The hash the table files word under; the same for every table.
+    static std::size_t HashOf(std::string_view word);
+
+    // Stores value for word (of hash HashOf(word)), unless the word is in the
+    // table already; its number either way, good until the next Insert or Clear.
+    std::uint32_t& Insert(std::string_view word, std::size_t hash, std::uint32_t value);
     // The number stored for word, or none; good until the next Insert or Clear.
-    std::uint32_t* Find(const std::string& word);
+    std::uint32_t* Find(std::string_view word, std::size_t hash);
+    const std::uint32_t* Find(std::string_view word, std::size_t hash) const;
     void Clear();
 
   private:
@@ -24,8 +28,9 @@ class TWordTable {
         std::uint32_t Value = 0;
         bool Used = false;
     };
-    // The slot holding word, or the empty one where it would go.
-    Slot& SlotFor(const std::string& word, std::size_t hash);
+    // The slot of the table's size holding word, or the empty one where it
+    // would go.
+    std::size_t SlotFor(std::string_view word, std::size_t hash) const;
     void Grow();
 
     std::vector<Slot> slots_;       // a power of two of them

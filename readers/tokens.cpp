@@ -11,13 +11,7 @@ constexpr bool IsDigit(int c) {
     return c >= '0' && c <= '9';
 }
 
-// What each byte can be in a word or a number, looked up once per byte.
-enum ByteClass : unsigned char {
-    StartsWord = 1,    // a letter or "&"
-    ContinuesWord = 2, // a letter, "&", "'", "-" or a digit
-    PlainWordByte = 4, // continues a word and needs no look of its own ("&" and "-" do)
-    NumberByte = 8,    // a digit, ",", "-", "." or ":"
-};
+using namespace token_tables;
 
 constexpr std::array<unsigned char, 256> MakeByteClasses() {
     std::array<unsigned char, 256> classes{};
@@ -42,10 +36,10 @@ constexpr std::array<unsigned char, 256> MakeByteClasses() {
     return classes;
 }
 
-constexpr std::array<unsigned char, 256> ByteClasses = MakeByteClasses();
+constexpr std::array<unsigned char, 256> ByteClassTable = MakeByteClasses();
 
 constexpr bool Is(int c, ByteClass byteClass) {
-    return (ByteClasses[static_cast<unsigned char>(c)] & byteClass) != 0;
+    return (ByteClassTable[static_cast<unsigned char>(c)] & byteClass) != 0;
 }
 
 void StepBack(TFileBuffer& buffer) {
@@ -70,7 +64,7 @@ void TakeRun(TFileBuffer& buffer, ByteClass byteClass, std::string& text) {
     const unsigned char* const first = data + start;
     const unsigned char* const last = data + buffer.Size;
     const unsigned char* end = first;
-    while (end < last && (ByteClasses[*end] & byteClass) != 0) {
+    while (end < last && (ByteClassTable[*end] & byteClass) != 0) {
         ++end;
     }
     text.append(reinterpret_cast<const char*>(first), static_cast<std::size_t>(end - first));
@@ -190,6 +184,7 @@ constexpr std::array<SingleByteToken, 256> MakeSingleByteTokens() {
 }
 
 const std::array<SingleByteToken, 256> SingleByteTokens = MakeSingleByteTokens();
+const std::array<unsigned char, 256> ByteClasses = ByteClassTable;
 
 } // namespace token_tables
 
@@ -230,42 +225,17 @@ TTokenKind NextLongToken(TFileBuffer& buffer, std::string& text) {
 
 TTokenKind SkipTokens(TFileBuffer& buffer, TTokenKind stop, TTokenKind alsoStop,
                       std::int32_t& textLength) {
-    const auto* data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
     std::string text;
     for (;;) {
-        const std::int32_t position = buffer.Position;
-        if (!buffer.PendingSpace && position >= 0 &&
-            static_cast<std::uint32_t>(position) < buffer.Size) {
-            const unsigned char* const first = data + position;
-            const unsigned char* const last = data + buffer.Size;
-            const unsigned char c = *first;
-            const token_tables::SingleByteToken single = token_tables::SingleByteTokens[c];
-            if (single.Kind != tkEnd) {
-                buffer.Position = position + 1;
-                textLength += single.Text != 0 ? 1 : 0;
-                if (single.Kind == stop || single.Kind == alsoStop) {
-                    return single.Kind;
-                }
-                continue;
-            }
-            // A word whose plain run is not followed by "-" or "&", or a number:
-            // the token is exactly the run.
-            const bool word = Is(c, StartsWord) && c != '&';
-            if (word || IsDigit(c)) {
-                const ByteClass run = word ? PlainWordByte : NumberByte;
-                const unsigned char* end = first + 1;
-                while (end < last && (ByteClasses[*end] & run) != 0) {
-                    ++end;
-                }
-                if (!word || end == last || (*end != '-' && *end != '&')) {
-                    buffer.Position = static_cast<std::int32_t>(end - data);
-                    textLength += static_cast<std::int32_t>(end - first);
-                    continue;
-                }
-            }
+        const TPlainToken plain = PlainTokenAt(buffer);
+        TTokenKind kind = plain.Kind;
+        if (kind != tkEnd) {
+            buffer.Position += static_cast<std::int32_t>(plain.Size);
+            textLength += static_cast<std::int32_t>(plain.TextSize);
+        } else {
+            kind = NextToken(buffer, text);
+            textLength += static_cast<std::int32_t>(text.size());
         }
-        const TTokenKind kind = NextToken(buffer, text);
-        textLength += static_cast<std::int32_t>(text.size());
         if (kind == stop || kind == alsoStop || kind == tkEnd) {
             return kind;
         }

@@ -50,7 +50,55 @@ struct SingleByteToken {
 };
 extern const std::array<SingleByteToken, 256> SingleByteTokens;
 
+// What each byte can be in a word or a number, looked up once per byte.
+enum ByteClass : unsigned char {
+    StartsWord = 1,    // a letter or "&"
+    ContinuesWord = 2, // a letter, "&", "'", "-" or a digit
+    PlainWordByte = 4, // continues a word and needs no look of its own ("&" and "-" do)
+    NumberByte = 8,    // a digit, ",", "-", "." or ":"
+};
+extern const std::array<unsigned char, 256> ByteClasses;
+
 } // namespace token_tables
+
+// The token at the buffer's position when its text is its bytes as they stand
+// (none for a line end): a byte that is a token on its own, a number, or a
+// word without "-" or "&". Kind is tkEnd for every other token, which
+// NextToken must read.
+struct TPlainToken {
+    TTokenKind Kind = tkEnd;
+    std::uint32_t Size = 0;     // in bytes
+    std::uint32_t TextSize = 0; // of its text
+};
+inline TPlainToken PlainTokenAt(const TFileBuffer& buffer) {
+    using namespace token_tables;
+    const std::int32_t position = buffer.Position;
+    if (buffer.PendingSpace || position < 0 ||
+        static_cast<std::uint32_t>(position) >= buffer.Size) {
+        return {};
+    }
+    const auto* const data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
+    const unsigned char* const first = data + position;
+    const unsigned char* const last = data + buffer.Size;
+    const SingleByteToken single = SingleByteTokens[*first];
+    if (single.Kind != tkEnd) {
+        return {single.Kind, 1, single.Text != 0 ? 1u : 0u};
+    }
+    const bool word = (ByteClasses[*first] & StartsWord) != 0 && *first != '&';
+    if (!word && (*first < '0' || *first > '9')) {
+        return {};
+    }
+    const unsigned char run = word ? PlainWordByte : NumberByte;
+    const unsigned char* end = first + 1;
+    while (end < last && (ByteClasses[*end] & run) != 0) {
+        ++end;
+    }
+    if (word && end < last && (*end == '-' || *end == '&')) {
+        return {};
+    }
+    const auto size = static_cast<std::uint32_t>(end - first);
+    return {word ? tkWord : tkNumber, size, size};
+}
 
 // Most tokens are one byte long; they are read here, inline, without a call.
 inline TTokenKind NextToken(TFileBuffer& buffer, std::string& text) {
