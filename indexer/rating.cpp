@@ -176,6 +176,7 @@ void TRating::RatePage(TFileBuffer& page, std::int32_t indexDepthLimit,
                        const std::string& metaKeywords) {
     Words.clear();
     wordIndex_.Clear();
+    placeOf_.clear();
     wordIndexCurrent_ = true;
     TagStack.clear();
     Suppressed = false;
@@ -213,16 +214,19 @@ void TRating::RatePage(TFileBuffer& page, std::int32_t indexDepthLimit,
 
 void TRating::IndexWordGroups() {
     groupIndex_.Clear();
+    groupFacts_.clear();
     for (std::size_t g = 0; g < WordGroups.size(); ++g) {
         const TWordGroup& group = WordGroups[g];
-        const bool stop = group.Rating < StopWordsMinimalRating;
         std::size_t start = 1;
         std::size_t space;
         while ((space = group.Text.find(' ', start)) != std::string::npos) {
             if (space > start) {
                 const std::string_view word(group.Text.data() + start, space - start);
-                std::uint32_t& facts = groupIndex_.Insert(word, TWordTable::HashOf(word), 0);
-                facts = static_cast<std::uint32_t>(g << 1) | (stop || (facts & 1) != 0 ? 1 : 0);
+                const std::uint32_t id = groupIndex_.Add(word, TWordIds::HashOf(word));
+                groupFacts_.resize(groupIndex_.Count());
+                GroupFacts& facts = groupFacts_[id];
+                facts.Stop = facts.Stop || group.Rating < StopWordsMinimalRating;
+                facts.LastGroup = g;
             }
             start = space + 1;
         }
@@ -380,8 +384,8 @@ void TRating::PopTag(const std::string& name) {
 
 bool TRating::IsStopWord(const std::string& lowerWord, std::size_t hash) const {
     if (groupIndexReady_ && lowerWord.find(' ') == std::string::npos) {
-        const std::uint32_t* facts = groupIndex_.Find(lowerWord, hash);
-        return facts != nullptr && (*facts & 1) != 0;
+        const std::uint32_t id = groupIndex_.Find(lowerWord, hash);
+        return id != TWordIds::None && groupFacts_[id].Stop;
     }
     const std::string padded = ' ' + lowerWord + ' ';
     return std::any_of(WordGroups.begin(), WordGroups.end(), [&](const TWordGroup& group) {
@@ -392,14 +396,15 @@ bool TRating::IsStopWord(const std::string& lowerWord, std::size_t hash) const {
 
 TWordRating* TRating::FindWord(const std::string& lowerWord) {
     EnsureWordIndex();
-    const std::uint32_t* found = wordIndex_.Find(lowerWord, TWordTable::HashOf(lowerWord));
-    return found == nullptr || *found == StopWordMark ? nullptr : &Words[*found];
+    const std::uint32_t id = wordIndex_.Find(lowerWord, TWordIds::HashOf(lowerWord));
+    return id == TWordIds::None || placeOf_[id] == StopWordMark ? nullptr : &Words[placeOf_[id]];
 }
 
 void TRating::AppendWord(const std::string& lowerWord, std::int32_t position, double rating) {
     EnsureWordIndex();
-    wordIndex_.Insert(lowerWord, TWordTable::HashOf(lowerWord),
-                      static_cast<std::uint32_t>(Words.size()));
+    const std::uint32_t id = wordIndex_.Add(lowerWord, TWordIds::HashOf(lowerWord));
+    placeOf_.resize(wordIndex_.Count(), StopWordMark);
+    placeOf_[id] = static_cast<std::uint32_t>(Words.size());
     Words.push_back({lowerWord, 1, position, rating, 0});
 }
 
@@ -408,9 +413,10 @@ void TRating::EnsureWordIndex() {
         return;
     }
     wordIndex_.Clear();
+    placeOf_.clear();
     for (std::size_t i = 0; i < Words.size(); ++i) {
-        wordIndex_.Insert(Words[i].Word, TWordTable::HashOf(Words[i].Word),
-                          static_cast<std::uint32_t>(i));
+        wordIndex_.Add(Words[i].Word, TWordIds::HashOf(Words[i].Word));
+        placeOf_.push_back(static_cast<std::uint32_t>(i));
     }
     wordIndexCurrent_ = true;
 }
@@ -426,10 +432,12 @@ void TRating::AddWord(std::string_view word, std::int32_t position) {
     // A word met before on the page is known: counted, or a stop word, which
     // it stays while the word groups cannot change.
     EnsureWordIndex();
-    const std::size_t hash = TWordTable::HashOf(lowerWord_);
-    if (const std::uint32_t* known = wordIndex_.Find(lowerWord_, hash)) {
-        if (*known != StopWordMark) {
-            TWordRating& entry = Words[*known];
+    const std::size_t hash = TWordIds::HashOf(lowerWord_);
+    std::uint32_t id =
+        groupIndexReady_ ? wordIndex_.Add(lowerWord_, hash) : wordIndex_.Find(lowerWord_, hash);
+    if (id < placeOf_.size()) {
+        if (placeOf_[id] != StopWordMark) {
+            TWordRating& entry = Words[placeOf_[id]];
             ++entry.Count;
             entry.Rating = std::max(entry.Rating, RateWord(word, position));
         }
@@ -437,11 +445,14 @@ void TRating::AddWord(std::string_view word, std::int32_t position) {
     }
     if (IsStopWord(lowerWord_, hash)) {
         if (groupIndexReady_) {
-            wordIndex_.Insert(lowerWord_, hash, StopWordMark);
+            placeOf_.push_back(StopWordMark);
         }
         return;
     }
-    wordIndex_.Insert(lowerWord_, hash, static_cast<std::uint32_t>(Words.size()));
+    if (id == TWordIds::None) {
+        wordIndex_.Add(lowerWord_, hash);
+    }
+    placeOf_.push_back(static_cast<std::uint32_t>(Words.size()));
     Words.push_back({lowerWord_, 1, position, RateWord(word, position), 0});
 }
 
@@ -450,7 +461,7 @@ void TRating::AddKeyword(const std::string& keyword) {
         return;
     }
     const std::string lower = AnsiLowerCase(keyword);
-    if (IsStopWord(lower, TWordTable::HashOf(lower))) {
+    if (IsStopWord(lower, TWordIds::HashOf(lower))) {
         return;
     }
     const auto rating = [this, &keyword] {
@@ -497,8 +508,10 @@ double TRating::RateWord(std::string_view word, std::int32_t position) const {
 
 double TRating::ExistingRating(const std::string& lowerWord) const {
     if (groupIndexReady_ && lowerWord.find(' ') == std::string::npos) {
-        const std::uint32_t* facts = groupIndex_.Find(lowerWord, TWordTable::HashOf(lowerWord));
-        return facts == nullptr ? 0 : static_cast<double>(WordGroups[*facts >> 1].Rating * 0.01L);
+        const std::uint32_t id = groupIndex_.Find(lowerWord, TWordIds::HashOf(lowerWord));
+        return id == TWordIds::None
+                   ? 0
+                   : static_cast<double>(WordGroups[groupFacts_[id].LastGroup].Rating * 0.01L);
     }
     const std::string padded = ' ' + lowerWord + ' ';
     double existing = 0;

@@ -3,7 +3,7 @@
 // them, with the weights of tags.xml, words.xml and set.xml.
 #pragma once
 
-#include "indexer/word_table.h"
+#include "indexer/word_ids.h"
 #include "readers/file_buffer.h"
 
 #include <cstdint>
@@ -121,7 +121,7 @@ class TRating {
     bool LoadTags(const std::string& path);
     bool LoadWordGroups(const std::string& path);
     bool LoadRatingKeys(const std::string& path);
-    // hash is TWordTable::HashOf(lowerWord).
+    // hash is TWordIds::HashOf(lowerWord).
     bool IsStopWord(const std::string& lowerWord, std::size_t hash) const;
     double ExistingRating(const std::string& lowerWord) const;
     void IndexWordGroups();
@@ -134,18 +134,23 @@ class TRating {
     void ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit);
     void AddMetaKeywords(const std::string& value);
 
-    // The place in Words of each word of the page, or StopWordMark for a stop
-    // word met on it.
-    TWordTable wordIndex_;
+    // The words of the page met so far and, by their numbers, their places in
+    // Words, or StopWordMark for stop words.
+    TWordIds wordIndex_;
+    std::vector<std::uint32_t> placeOf_;
     bool wordIndexCurrent_ = true;
     static constexpr std::uint32_t StopWordMark = UINT32_MAX;
     std::string lowerWord_;
 
     // What the word groups say of each of their words, built while a page is
     // rated (the groups cannot change then): a word without spaces stands in a
-    // group exactly when it is one of the group's words. Each holds the last
-    // group holding the word, times two, plus one when the word is a stop word.
-    TWordTable groupIndex_;
+    // group exactly when it is one of the group's words.
+    struct GroupFacts {
+        bool Stop = false;
+        std::size_t LastGroup = 0; // the last group holding the word
+    };
+    TWordIds groupIndex_;
+    std::vector<GroupFacts> groupFacts_; // by the word's number in groupIndex_
     bool groupIndexReady_ = false;
     bool settingsFixed_ = false;
     std::unordered_map<std::string, std::size_t> tagIndex_; // kept while the settings are fixed

@@ -16,14 +16,6 @@ TSiteWeight::TSiteWeight(TRatingCache& ratings) {
     }
 }
 
-std::uint32_t TSiteWeight::IdOf(const std::string& word) {
-    const auto [entry, added] = ids_.emplace(word, static_cast<std::uint32_t>(words_.size()));
-    if (added) {
-        words_.push_back(&entry->first);
-    }
-    return entry->second;
-}
-
 void TSiteWeight::Keep(std::int32_t link, std::vector<std::string>& keywords) {
     if (weight_ <= 0) {
         return;
@@ -31,7 +23,7 @@ void TSiteWeight::Keep(std::int32_t link, std::vector<std::string>& keywords) {
     std::vector<std::uint32_t> candidates;
     candidates.reserve(keywords.size());
     for (const std::string& word : keywords) {
-        candidates.push_back(IdOf(word));
+        candidates.push_back(ids_.Add(word, TWordIds::HashOf(word)));
     }
     pages_.emplace_back(link, std::move(candidates));
     if (keywords.size() > keysCount_) {
@@ -45,7 +37,7 @@ void TSiteWeight::Apply(TBase& base) const {
     }
     const auto links = static_cast<std::size_t>(base.Count());
     std::vector<bool> kept(links);
-    std::vector<std::uint32_t> linksHolding(words_.size());
+    std::vector<std::uint32_t> linksHolding(ids_.Count());
     for (const auto& [link, candidates] : pages_) {
         kept[static_cast<std::size_t>(link)] = true;
         for (const std::uint32_t id : candidates) {
@@ -57,15 +49,15 @@ void TSiteWeight::Apply(TBase& base) const {
             continue;
         }
         for (const std::string& word : base.LinkAt(static_cast<std::int32_t>(i)).Keywords) {
-            const auto found = ids_.find(word);
-            if (found != ids_.end()) {
-                ++linksHolding[found->second];
+            const std::uint32_t id = ids_.Find(word, TWordIds::HashOf(word));
+            if (id != TWordIds::None) {
+                ++linksHolding[id];
             }
         }
     }
     // The rarity of each word raised to the weight, once for every word.
-    std::vector<double> weighted(words_.size());
-    for (std::size_t id = 0; id < words_.size(); ++id) {
+    std::vector<double> weighted(ids_.Count());
+    for (std::size_t id = 0; id < weighted.size(); ++id) {
         const double rarity =
             std::log(static_cast<double>(links) / std::max<std::uint32_t>(linksHolding[id], 1));
         weighted[id] = std::pow(std::max(rarity, 0.0), weight_);
@@ -88,7 +80,7 @@ void TSiteWeight::Apply(TBase& base) const {
         std::vector<std::string> keywords;
         keywords.reserve(static_cast<std::size_t>(best - order.begin()));
         for (auto r = order.begin(); r != best; ++r) {
-            keywords.push_back(*words_[candidates[*r]]);
+            keywords.push_back(ids_.Word(candidates[*r]));
         }
         base.SetKeywords(link, std::move(keywords));
     }

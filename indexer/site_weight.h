@@ -6,10 +6,10 @@
 
 #include "app/base.h"
 #include "indexer/rating_cache.h"
+#include "indexer/word_ids.h"
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class TSiteWeight {
@@ -30,11 +30,8 @@ class TSiteWeight {
     void Apply(TBase& base) const;
 
   private:
-    std::uint32_t IdOf(const std::string& word);
-
     double weight_ = 0;
     std::size_t keysCount_ = 0;
-    std::unordered_map<std::string, std::uint32_t> ids_;
-    std::vector<const std::string*> words_; // by id
+    TWordIds ids_; // the words of every page's candidates
     std::vector<std::pair<std::int32_t, std::vector<std::uint32_t>>> pages_;
 };

@@ -1,0 +1,80 @@
+#include "indexer/word_ids.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+std::uint32_t HashBitsOf(std::size_t hash) {
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(hash) >> 32);
+}
+
+} // namespace
+
+std::size_t TWordIds::HashOf(std::string_view word) {
+    // Eight bytes at a time, each step mixed with a multiply and a shift.
+    std::uint64_t hash = 0x9E3779B97F4A7C15ull ^ word.size();
+    const char* p = word.data();
+    std::size_t left = word.size();
+    for (; left >= 8; p += 8, left -= 8) {
+        std::uint64_t chunk;
+        std::memcpy(&chunk, p, 8);
+        hash = (hash ^ chunk) * 0xBF58476D1CE4E5B9ull;
+        hash ^= hash >> 31;
+    }
+    if (left > 0) {
+        std::uint64_t chunk = 0;
+        for (std::size_t i = 0; i < left; ++i) {
+            chunk |= static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])) << (8 * i);
+        }
+        hash = (hash ^ chunk) * 0x94D049BB133111EBull;
+    }
+    hash = (hash ^ (hash >> 29)) * 0xBF58476D1CE4E5B9ull;
+    return static_cast<std::size_t>(hash ^ (hash >> 32));
+}
+
+std::size_t TWordIds::SlotFor(std::string_view word, std::size_t hash) const {
+    const std::size_t mask = slots_.size() - 1;
+    const std::uint32_t bits = HashBitsOf(hash);
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Slot& slot = slots_[i];
+        if (slot.Id == None || (slot.HashBits == bits && words_[slot.Id] == word)) {
+            return i;
+        }
+    }
+}
+
+std::uint32_t TWordIds::Add(std::string_view word, std::size_t hash) {
+    if (2 * (words_.size() + 1) > slots_.size()) {
+        Grow();
+    }
+    Slot& slot = slots_[SlotFor(word, hash)];
+    if (slot.Id == None) {
+        slot.Id = static_cast<std::uint32_t>(words_.size());
+        slot.HashBits = HashBitsOf(hash);
+        words_.emplace_back(word);
+    }
+    return slot.Id;
+}
+
+std::uint32_t TWordIds::Find(std::string_view word, std::size_t hash) const {
+    return slots_.empty() ? None : slots_[SlotFor(word, hash)].Id;
+}
+
+void TWordIds::Clear() {
+    std::fill(slots_.begin(), slots_.end(), Slot());
+    words_.clear();
+}
+
+void TWordIds::Grow() {
+    slots_.assign(std::max<std::size_t>(64, 2 * slots_.size()), Slot());
+    const std::size_t mask = slots_.size() - 1;
+    for (std::uint32_t id = 0; id < words_.size(); ++id) {
+        const std::size_t hash = HashOf(words_[id]);
+        std::size_t i = hash & mask;
+        while (slots_[i].Id != None) {
+            i = (i + 1) & mask;
+        }
+        slots_[i] = {id, HashBitsOf(hash)};
+    }
+}
