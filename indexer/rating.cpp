@@ -154,9 +154,11 @@ bool TRating::LoadRatingKeys(const std::string& path) {
 
 void TRating::FixSettings() {
     IndexWordGroups();
-    tagIndex_.clear();
+    tagIds_.Clear();
+    tagPlaces_.clear();
     for (std::size_t i = 0; i < Tags.size(); ++i) {
-        tagIndex_.emplace(Tags[i].Name, i); // the first of a name counts
+        tagIds_.Add(Tags[i].Name, TWordIds::HashOf(Tags[i].Name));
+        tagPlaces_.resize(tagIds_.Count(), i); // the first of a name counts
     }
     settingsFixed_ = true;
 }
@@ -347,8 +349,8 @@ void TRating::AddMetaKeywords(const std::string& value) {
 
 const TTagRating* TRating::FindTag(const std::string& name) const {
     if (settingsFixed_) {
-        const auto found = tagIndex_.find(name);
-        return found == tagIndex_.end() ? nullptr : &Tags[found->second];
+        const std::uint32_t id = tagIds_.Find(name, TWordIds::HashOf(name));
+        return id == TWordIds::None ? nullptr : &Tags[tagPlaces_[id]];
     }
     const auto found = std::find_if(Tags.begin(), Tags.end(), [&name](const TTagRating& rating) {
         return rating.Name == name;
@@ -382,12 +384,12 @@ void TRating::PopTag(const std::string& name) {
     TagStack.clear();
 }
 
-bool TRating::IsStopWord(const std::string& lowerWord, std::size_t hash) const {
-    if (groupIndexReady_ && lowerWord.find(' ') == std::string::npos) {
+bool TRating::IsStopWord(std::string_view lowerWord, std::size_t hash) const {
+    if (groupIndexReady_ && lowerWord.find(' ') == std::string_view::npos) {
         const std::uint32_t id = groupIndex_.Find(lowerWord, hash);
         return id != TWordIds::None && groupFacts_[id].Stop;
     }
-    const std::string padded = ' ' + lowerWord + ' ';
+    const std::string padded = ' ' + std::string(lowerWord) + ' ';
     return std::any_of(WordGroups.begin(), WordGroups.end(), [&](const TWordGroup& group) {
         return group.Rating < StopWordsMinimalRating &&
                group.Text.find(padded) != std::string::npos;
@@ -425,16 +427,17 @@ void TRating::AddWord(std::string_view word, std::int32_t position) {
     if (Suppressed || word.size() > MaxKeywordLength) {
         return;
     }
-    lowerWord_.resize(word.size());
+    char lower[MaxKeywordLength];
     for (std::size_t i = 0; i < word.size(); ++i) {
-        lowerWord_[i] = static_cast<char>(AnsiLower(static_cast<unsigned char>(word[i])));
+        lower[i] = static_cast<char>(AnsiLower(static_cast<unsigned char>(word[i])));
     }
+    const std::string_view lowerWord(lower, word.size());
     // A word met before on the page is known: counted, or a stop word, which
     // it stays while the word groups cannot change.
     EnsureWordIndex();
-    const std::size_t hash = TWordIds::HashOf(lowerWord_);
+    const std::size_t hash = TWordIds::HashOf(lowerWord);
     std::uint32_t id =
-        groupIndexReady_ ? wordIndex_.Add(lowerWord_, hash) : wordIndex_.Find(lowerWord_, hash);
+        groupIndexReady_ ? wordIndex_.Add(lowerWord, hash) : wordIndex_.Find(lowerWord, hash);
     if (id < placeOf_.size()) {
         if (placeOf_[id] != StopWordMark) {
             TWordRating& entry = Words[placeOf_[id]];
@@ -443,17 +446,17 @@ void TRating::AddWord(std::string_view word, std::int32_t position) {
         }
         return;
     }
-    if (IsStopWord(lowerWord_, hash)) {
+    if (IsStopWord(lowerWord, hash)) {
         if (groupIndexReady_) {
             placeOf_.push_back(StopWordMark);
         }
         return;
     }
     if (id == TWordIds::None) {
-        wordIndex_.Add(lowerWord_, hash);
+        wordIndex_.Add(lowerWord, hash);
     }
     placeOf_.push_back(static_cast<std::uint32_t>(Words.size()));
-    Words.push_back({lowerWord_, 1, position, RateWord(word, position), 0});
+    Words.push_back({std::string(lowerWord), 1, position, RateWord(word, position), 0});
 }
 
 void TRating::AddKeyword(const std::string& keyword) {

@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 // Longer words are no keywords: nobody searches for them, and a page of one
@@ -122,7 +121,7 @@ class TRating {
     bool LoadWordGroups(const std::string& path);
     bool LoadRatingKeys(const std::string& path);
     // hash is TWordIds::HashOf(lowerWord).
-    bool IsStopWord(const std::string& lowerWord, std::size_t hash) const;
+    bool IsStopWord(std::string_view lowerWord, std::size_t hash) const;
     double ExistingRating(const std::string& lowerWord) const;
     void IndexWordGroups();
     TWordRating* FindWord(const std::string& lowerWord);
@@ -140,7 +139,6 @@ class TRating {
     std::vector<std::uint32_t> placeOf_;
     bool wordIndexCurrent_ = true;
     static constexpr std::uint32_t StopWordMark = UINT32_MAX;
-    std::string lowerWord_;
 
     // What the word groups say of each of their words, built while a page is
     // rated (the groups cannot change then): a word without spaces stands in a
@@ -153,5 +151,8 @@ class TRating {
     std::vector<GroupFacts> groupFacts_; // by the word's number in groupIndex_
     bool groupIndexReady_ = false;
     bool settingsFixed_ = false;
-    std::unordered_map<std::string, std::size_t> tagIndex_; // kept while the settings are fixed
+    // Kept while the settings are fixed: the tags' names and, by their
+    // numbers, the place in Tags of the first tag of each name.
+    TWordIds tagIds_;
+    std::vector<std::size_t> tagPlaces_;
 };

@@ -35,4 +35,5 @@ class TWordIds {
 
     std::vector<Slot> slots_; // a power of two of them, at most half taken
     std::vector<std::string> words_;
+    std::vector<std::size_t> taken_; // the slots holding a number
 };
