@@ -24,6 +24,24 @@ bool IsCandidate(std::string_view text) {
            first != '&';
 }
 
+// The size of the "<" or "</" at the page's position when a plain word, the
+// tag's name, follows it (name then tells of the word); 0 for anything else.
+std::int32_t PlainTagOpening(TFileBuffer& page, TPlainToken& name) {
+    const std::int32_t start = page.Position;
+    if (page.PendingSpace || start < 0 || static_cast<std::uint32_t>(start) >= page.Size ||
+        page.Data[static_cast<std::size_t>(start)] != '<') {
+        return 0;
+    }
+    const std::int32_t opening = static_cast<std::uint32_t>(start) + 1 < page.Size &&
+                                         page.Data[static_cast<std::size_t>(start) + 1] == '/'
+                                     ? 2
+                                     : 1;
+    page.Position = start + opening;
+    name = PlainTokenAt(page);
+    page.Position = start;
+    return name.Kind == tkWord ? opening : 0;
+}
+
 // Keys of set.xml, each a whole number or a whole number of hundredths.
 struct IntegerKey {
     const char* Name;
@@ -241,15 +259,66 @@ void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
     TTokenKind kind = tkEnd;
     std::int32_t p = 0;
     auto take = [&] {
-        kind = NextToken(page, text);
+        const TPlainToken plain = PlainTokenAt(page);
+        if (plain.Kind == tkWord) {
+            text.assign(page.Data, static_cast<std::size_t>(page.Position), plain.Size);
+            page.Position += static_cast<std::int32_t>(plain.Size);
+            kind = tkWord;
+        } else {
+            kind = NextToken(page, text);
+        }
         p += static_cast<std::int32_t>(text.size());
         return kind;
+    };
+    auto lowerText = [&text] {
+        for (char& c : text) {
+            c = static_cast<char>(AnsiLower(static_cast<unsigned char>(c)));
+        }
+        return std::string_view(text);
     };
     auto takeUntil = [&](TTokenKind stop, TTokenKind alsoStop) {
         kind = SkipTokens(page, stop, alsoStop, p);
     };
+    // The rest of a tag whose name text holds.
+    auto openTag = [&] {
+        PushTag(lowerText());
+        takeUntil(tkTagClose, tkEmptyTagClose);
+        if (kind == tkEmptyTagClose) {
+            TagStack.pop_back();
+        } else if (kind == tkTagClose &&
+                   (TagStack.back().Name == "script" || TagStack.back().Name == "style")) {
+            // A script or style is raw text up to its own end tag: what looks
+            // like tags inside is no tag, and nothing is a word.
+            const std::string name = TagStack.back().Name;
+            while (take() != tkEnd) {
+                if (kind == tkEndTagOpen && take() == tkWord && lowerText() == name) {
+                    PopTag(name);
+                    takeUntil(tkTagClose, tkTagClose);
+                    break;
+                }
+            }
+        }
+    };
+    auto closeTag = [&] {
+        PopTag(lowerText());
+        takeUntil(tkTagClose, tkTagClose);
+    };
     do {
-        // Most tokens are single bytes and plain words, taken where they stand.
+        // Most tokens are single bytes, plain words and tags with plain names,
+        // taken where they stand.
+        TPlainToken name;
+        if (const std::int32_t opening = PlainTagOpening(page, name)) {
+            text.assign(page.Data, static_cast<std::size_t>(page.Position + opening), name.Size);
+            page.Position += opening + static_cast<std::int32_t>(name.Size);
+            p += opening + static_cast<std::int32_t>(name.Size);
+            kind = tkWord;
+            if (opening == 1) {
+                openTag();
+            } else {
+                closeTag();
+            }
+            continue;
+        }
         const TPlainToken plain = PlainTokenAt(page);
         if (plain.Kind != tkEnd) {
             std::string_view word(page.Data.data() + page.Position, plain.Size);
@@ -277,29 +346,12 @@ void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
             break;
         case tkTagOpen:
             if (take() == tkWord) {
-                const std::string name = AnsiLowerCase(text);
-                PushTag(name);
-                takeUntil(tkTagClose, tkEmptyTagClose);
-                if (kind == tkEmptyTagClose && !TagStack.empty()) {
-                    TagStack.pop_back();
-                } else if (kind == tkTagClose && (name == "script" || name == "style")) {
-                    // A script or style is raw text up to its own end tag: what
-                    // looks like tags inside is no tag, and nothing is a word.
-                    while (take() != tkEnd) {
-                        if (kind == tkEndTagOpen && take() == tkWord &&
-                            AnsiLowerCase(text) == name) {
-                            PopTag(name);
-                            takeUntil(tkTagClose, tkTagClose);
-                            break;
-                        }
-                    }
-                }
+                openTag();
             }
             break;
         case tkEndTagOpen:
             if (take() == tkWord) {
-                PopTag(AnsiLowerCase(text));
-                takeUntil(tkTagClose, tkTagClose);
+                closeTag();
             }
             break;
         case tkCommentOpen:
@@ -347,7 +399,7 @@ void TRating::AddMetaKeywords(const std::string& value) {
     }
 }
 
-const TTagRating* TRating::FindTag(const std::string& name) const {
+const TTagRating* TRating::FindTag(std::string_view name) const {
     if (settingsFixed_) {
         const std::uint32_t id = tagIds_.Find(name, TWordIds::HashOf(name));
         return id == TWordIds::None ? nullptr : &Tags[tagPlaces_[id]];
@@ -358,8 +410,8 @@ const TTagRating* TRating::FindTag(const std::string& name) const {
     return found == Tags.end() ? nullptr : &*found;
 }
 
-void TRating::PushTag(const std::string& name) {
-    TOpenTag tag{name, 0, false};
+void TRating::PushTag(std::string_view name) {
+    TOpenTag tag{std::string(name), 0, false};
     if (const TTagRating* found = FindTag(name)) {
         tag.Rating = found->Rating;
         if (tag.Rating < TagsMinimalRating) {
@@ -371,7 +423,7 @@ void TRating::PushTag(const std::string& name) {
     TagStack.push_back(std::move(tag));
 }
 
-void TRating::PopTag(const std::string& name) {
+void TRating::PopTag(std::string_view name) {
     for (std::size_t k = TagStack.size(); k-- > 0;) {
         if (TagStack[k].Name == name) {
             if (TagStack[k].Suppress) {

@@ -106,8 +106,8 @@ class TRating {
     // every page rated, not once per page.
     void FixSettings();
 
-    void PushTag(const std::string& name);
-    void PopTag(const std::string& name);
+    void PushTag(std::string_view name);
+    void PopTag(std::string_view name);
     void AddWord(std::string_view word, std::int32_t position);
     void AddKeyword(const std::string& keyword);
     double RateWord(std::string_view word, std::int32_t position) const;
@@ -129,7 +129,7 @@ class TRating {
     // Rebuilds wordIndex_ when Words was sorted or cut since it was built.
     void EnsureWordIndex();
     // The first entry of Tags with the name, or none.
-    const TTagRating* FindTag(const std::string& name) const;
+    const TTagRating* FindTag(std::string_view name) const;
     void ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit);
     void AddMetaKeywords(const std::string& value);
 
