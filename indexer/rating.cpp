@@ -24,6 +24,10 @@ bool IsCandidate(std::string_view text) {
            first != '&';
 }
 
+bool IsRawTextElement(std::string_view name) {
+    return name == "script" || name == "style";
+}
+
 // The size of the "<" or "</" at the page's position when a plain word, the
 // tag's name, follows it (name then tells of the word); 0 for anything else.
 std::int32_t PlainTagOpening(TFileBuffer& page, TPlainToken& name) {
@@ -285,8 +289,7 @@ void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
         takeUntil(tkTagClose, tkEmptyTagClose);
         if (kind == tkEmptyTagClose) {
             TagStack.pop_back();
-        } else if (kind == tkTagClose &&
-                   (TagStack.back().Name == "script" || TagStack.back().Name == "style")) {
+        } else if (kind == tkTagClose && IsRawTextElement(TagStack.back().Name)) {
             // A script or style is raw text up to its own end tag: what looks
             // like tags inside is no tag, and nothing is a word.
             const std::string name = TagStack.back().Name;
