@@ -16,7 +16,7 @@ TPageWorkers::~TPageWorkers() {
         closing_ = true;
         queue_.clear();
     }
-    jobsChanged_.notify_all();
+    jobsQueued_.notify_all();
     for (std::thread& thread : threads_) {
         thread.join();
     }
@@ -29,11 +29,15 @@ void TPageWorkers::Hand(const std::string& page) {
     if (threads_.empty()) {
         return;
     }
+    bool idleWorker;
     {
         const std::lock_guard<std::mutex> lock(mutex_);
         queue_.push_back(job);
+        idleWorker = idleWorkers_ > 0;
     }
-    jobsChanged_.notify_one();
+    if (idleWorker) {
+        jobsQueued_.notify_one();
+    }
 }
 
 TBaseRecord TPageWorkers::TakeOldest() {
@@ -45,7 +49,9 @@ TBaseRecord TPageWorkers::TakeOldest() {
     }
     {
         std::unique_lock<std::mutex> lock(mutex_);
-        jobsChanged_.wait(lock, [&] { return job->Done; });
+        awaited_ = job.get();
+        jobDone_.wait(lock, [&] { return job->Done; });
+        awaited_ = nullptr;
     }
     if (job->Error) {
         std::rethrow_exception(job->Error);
@@ -59,7 +65,9 @@ void TPageWorkers::Work() {
         std::shared_ptr<Job> job;
         {
             std::unique_lock<std::mutex> lock(mutex_);
-            jobsChanged_.wait(lock, [this] { return closing_ || !queue_.empty(); });
+            ++idleWorkers_;
+            jobsQueued_.wait(lock, [this] { return closing_ || !queue_.empty(); });
+            --idleWorkers_;
             if (closing_) {
                 return;
             }
@@ -71,10 +79,14 @@ void TPageWorkers::Work() {
         } catch (...) {
             job->Error = std::current_exception();
         }
+        bool awaited;
         {
             const std::lock_guard<std::mutex> lock(mutex_);
             job->Done = true;
+            awaited = awaited_ == job.get();
         }
-        jobsChanged_.notify_all();
+        if (awaited) {
+            jobDone_.notify_one();
+        }
     }
 }

@@ -50,7 +50,12 @@ class TPageWorkers {
     TRatingCache* const ratings_;
     std::deque<std::shared_ptr<Job>> pending_; // in the order handed in
     std::mutex mutex_;
-    std::condition_variable jobsChanged_;
+    // Each is signalled only when someone waits on it: a worker for a job,
+    // the scan for the job it takes back next.
+    std::condition_variable jobsQueued_;
+    std::condition_variable jobDone_;
+    unsigned idleWorkers_ = 0;
+    const Job* awaited_ = nullptr;
     std::deque<std::shared_ptr<Job>> queue_; // not started yet
     bool closing_ = false;
     std::vector<std::thread> threads_;
