@@ -225,17 +225,34 @@ TTokenKind NextLongToken(TFileBuffer& buffer, std::string& text) {
 
 TTokenKind SkipTokens(TFileBuffer& buffer, TTokenKind stop, TTokenKind alsoStop,
                       std::int32_t& textLength) {
+    const auto* const data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
+    const unsigned char* const last = data + buffer.Size;
     std::string text;
     for (;;) {
-        const TPlainToken plain = PlainTokenAt(buffer);
-        TTokenKind kind = plain.Kind;
-        if (kind != tkEnd) {
-            buffer.Position += static_cast<std::int32_t>(plain.Size);
-            textLength += static_cast<std::int32_t>(plain.TextSize);
-        } else {
-            kind = NextToken(buffer, text);
-            textLength += static_cast<std::int32_t>(text.size());
+        // A run of plain tokens, stepped over in place.
+        if (!buffer.PendingSpace && buffer.Position >= 0 &&
+            static_cast<std::uint32_t>(buffer.Position) < buffer.Size) {
+            const unsigned char* at = data + buffer.Position;
+            TTokenKind kind = tkEnd;
+            while (at < last) {
+                const TPlainToken plain = PlainTokenAt(at, last);
+                if (plain.Kind == tkEnd) {
+                    break;
+                }
+                at += plain.Size;
+                textLength += static_cast<std::int32_t>(plain.TextSize);
+                if (plain.Kind == stop || plain.Kind == alsoStop) {
+                    kind = plain.Kind;
+                    break;
+                }
+            }
+            buffer.Position = static_cast<std::int32_t>(at - data);
+            if (kind != tkEnd) {
+                return kind;
+            }
         }
+        const TTokenKind kind = NextToken(buffer, text);
+        textLength += static_cast<std::int32_t>(text.size());
         if (kind == stop || kind == alsoStop || kind == tkEnd) {
             return kind;
         }

@@ -70,16 +70,9 @@ struct TPlainToken {
     std::uint32_t Size = 0;     // in bytes
     std::uint32_t TextSize = 0; // of its text
 };
-inline TPlainToken PlainTokenAt(const TFileBuffer& buffer) {
+// The same for the bytes from first to last, which are not empty.
+inline TPlainToken PlainTokenAt(const unsigned char* first, const unsigned char* last) {
     using namespace token_tables;
-    const std::int32_t position = buffer.Position;
-    if (buffer.PendingSpace || position < 0 ||
-        static_cast<std::uint32_t>(position) >= buffer.Size) {
-        return {};
-    }
-    const auto* const data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
-    const unsigned char* const first = data + position;
-    const unsigned char* const last = data + buffer.Size;
     const SingleByteToken single = SingleByteTokens[*first];
     if (single.Kind != tkEnd) {
         return {single.Kind, 1, single.Text != 0 ? 1u : 0u};
@@ -98,6 +91,16 @@ inline TPlainToken PlainTokenAt(const TFileBuffer& buffer) {
     }
     const auto size = static_cast<std::uint32_t>(end - first);
     return {word ? tkWord : tkNumber, size, size};
+}
+
+inline TPlainToken PlainTokenAt(const TFileBuffer& buffer) {
+    const std::int32_t position = buffer.Position;
+    if (buffer.PendingSpace || position < 0 ||
+        static_cast<std::uint32_t>(position) >= buffer.Size) {
+        return {};
+    }
+    const auto* const data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
+    return PlainTokenAt(data + position, data + buffer.Size);
 }
 
 // Most tokens are one byte long; they are read here, inline, without a call.
