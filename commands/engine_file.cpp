@@ -53,7 +53,9 @@ std::vector<TBadCategory> LoadLists(const std::string& path, bool& found) {
 
 // Writes the head of the page up to the begin signature and two bytes more, the
 // lists, and the page from the end signature on. Answers the message to show, or
-// nothing when the temporary file holds the whole new page.
+// nothing when the temporary file holds the whole new page. The page's old lists
+// are let go before the new ones are written, so that a large base is not held
+// twice.
 const char* WriteNewEngine(TFileBuffer& page, OutputFile& file) {
     std::int32_t position = 0;
     if (!FindText(page, AppSettings.BeginSignature, position)) {
@@ -61,14 +63,17 @@ const char* WriteNewEngine(TFileBuffer& page, OutputFile& file) {
     }
     const std::size_t headEnd =
         std::min<std::size_t>(static_cast<std::size_t>(position) + 2, page.Size);
-    bool written =
-        file.Write(page.Data.data(), headEnd) && Base->WriteToFile(file) && Cat->WriteToFile(file);
     if (!FindText(page, AppSettings.EndSignature, position)) {
         return EngineNotFoundMessage;
     }
     const std::size_t tailStart =
         static_cast<std::size_t>(position) - AppSettings.EndSignature.size();
-    written = written && file.Write(page.Data.data() + tailStart, page.Size - tailStart);
+    const std::string tail = page.Data.substr(tailStart, page.Size - tailStart);
+    page.Data.resize(headEnd);
+    page.Data.shrink_to_fit();
+    page.Size = static_cast<std::uint32_t>(headEnd);
+    const bool written = file.Write(page.Data) && Base->WriteToFile(file) &&
+                         Cat->WriteToFile(file) && file.Write(tail);
     return written ? nullptr : CannotSaveMessage;
 }
 

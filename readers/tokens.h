@@ -103,22 +103,45 @@ inline TPlainToken PlainTokenAt(const TFileBuffer& buffer) {
     return PlainTokenAt(data + position, data + buffer.Size);
 }
 
-// Most tokens are one byte long; they are read here, inline, without a call.
+// Single bytes, numbers, plain words and tag openings are read here, inline,
+// without a call.
 inline TTokenKind NextToken(TFileBuffer& buffer, std::string& text) {
     text.clear();
     const std::int32_t position = buffer.Position;
-    if (!buffer.PendingSpace && position >= 0 &&
-        static_cast<std::uint32_t>(position) < buffer.Size) {
-        const token_tables::SingleByteToken token =
-            token_tables::SingleByteTokens[static_cast<unsigned char>(
-                buffer.Data[static_cast<std::uint32_t>(position)])];
-        if (token.Kind != tkEnd) {
-            buffer.Position = position + 1;
-            if (token.Text != 0) {
-                text += token.Text;
-            }
-            return token.Kind;
-        }
+    if (buffer.PendingSpace || position < 0 ||
+        static_cast<std::uint32_t>(position) >= buffer.Size) {
+        return NextLongToken(buffer, text);
     }
-    return NextLongToken(buffer, text);
+    const auto* const data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
+    const unsigned char* const first = data + position;
+    const unsigned char* const last = data + buffer.Size;
+    const token_tables::SingleByteToken single = token_tables::SingleByteTokens[*first];
+    if (single.Kind != tkEnd) {
+        buffer.Position = position + 1;
+        if (single.Text != 0) {
+            text += single.Text;
+        }
+        return single.Kind;
+    }
+    if (*first == '<' && first + 1 < last && first[1] != '?' && first[1] != '!') {
+        text += '<';
+        if (first[1] != '/') {
+            buffer.Position = position + 1;
+            return tkTagOpen;
+        }
+        text += '/';
+        buffer.Position = position + 2;
+        return tkEndTagOpen;
+    }
+    const TPlainToken plain = PlainTokenAt(first, last);
+    if (plain.Kind == tkEnd) {
+        return NextLongToken(buffer, text);
+    }
+    // Byte by byte: the texts are short, and std::string's own copy is a call
+    // that costs more than the bytes.
+    for (const unsigned char* at = first; at < first + plain.Size; ++at) {
+        text += static_cast<char>(*at);
+    }
+    buffer.Position = position + static_cast<std::int32_t>(plain.Size);
+    return plain.Kind;
 }
