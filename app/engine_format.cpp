@@ -148,6 +148,41 @@ bool WriteArray(OutputFile& file, const char* head, std::size_t count, Content c
     return ok && file.Write(");") && file.Write(LineEnd);
 }
 
+// The content of a link's ln element: category, caption and URL.
+void AppendLinkElement(std::string& line, const TBaseRecord& link) {
+    line += std::to_string(link.Category);
+    line += '+';
+    AppendEscapedJs(line, link.Caption);
+    line += '+';
+    AppendEscapedUrl(line, link.URL);
+}
+
+// The content of a link's kw element: the keywords joined by "+".
+void AppendKeywordElement(std::string& line, const std::vector<std::string>& keywords) {
+    for (std::size_t k = 0; k < keywords.size(); ++k) {
+        if (k > 0) {
+            line += '+';
+        }
+        AppendEscapedJs(line, keywords[k]);
+    }
+    // The reader drops what follows a final "+", so a last keyword written
+    // empty (line feeds are dropped) needs a "+" of its own to come back.
+    if (!keywords.empty() && keywords.back().find_first_not_of('\n') == std::string::npos) {
+        line += '+';
+    }
+}
+
+// The database's begin line and the ln, ds and kw arrays of count links, each
+// element appended by its array's content(i, line).
+template <typename Links, typename Descriptions, typename Keywords>
+bool WriteLinkArrays(OutputFile& file, std::size_t count, Links links, Descriptions descriptions,
+                     Keywords keywords) {
+    return file.Write("//DatabaseBegin") && file.Write(LineEnd) &&
+           WriteArray(file, "var ln=new Array(", count, links) &&
+           WriteArray(file, "var ds=new Array(", count, descriptions) &&
+           WriteArray(file, "var kw=new Array(", count, keywords);
+}
+
 // Where the database block lies: after the begin signature, before the end
 // signature that follows it; the whole file when either is missing.
 struct BlockRange {
@@ -264,35 +299,33 @@ bool TCat::WriteToFile(OutputFile& file) const {
 }
 
 bool TBase::WriteToFile(OutputFile& file) const {
-    const auto linkContent = [this](std::size_t i, std::string& line) {
-        const TBaseRecord& link = links_[i];
-        line += std::to_string(link.Category);
-        line += '+';
-        AppendEscapedJs(line, link.Caption);
-        line += '+';
-        AppendEscapedUrl(line, link.URL);
+    return WriteLinkArrays(
+        file, links_.size(),
+        [this](std::size_t i, std::string& line) { AppendLinkElement(line, links_[i]); },
+        [this](std::size_t i, std::string& line) { AppendEscapedJs(line, links_[i].Description); },
+        [this](std::size_t i, std::string& line) {
+            AppendKeywordElement(line, links_[i].Keywords);
+        });
+}
+
+void TWrittenLinks::Add(const TBaseRecord& link) {
+    AppendLinkElement(links_.Text, link);
+    links_.Ends.push_back(links_.Text.size());
+    AppendEscapedJs(descriptions_.Text, link.Description);
+    descriptions_.Ends.push_back(descriptions_.Text.size());
+    AppendKeywordElement(keywords_.Text, link.Keywords);
+    keywords_.Ends.push_back(keywords_.Text.size());
+}
+
+bool TWrittenLinks::WriteToFile(OutputFile& file) const {
+    const auto elementsOf = [](const Elements& elements) {
+        return [&elements](std::size_t i, std::string& line) {
+            const std::size_t start = i > 0 ? elements.Ends[i - 1] : 0;
+            line.append(elements.Text, start, elements.Ends[i] - start);
+        };
     };
-    const auto descriptionContent = [this](std::size_t i, std::string& line) {
-        AppendEscapedJs(line, links_[i].Description);
-    };
-    const auto keywordContent = [this](std::size_t i, std::string& line) {
-        const std::vector<std::string>& keywords = links_[i].Keywords;
-        for (std::size_t k = 0; k < keywords.size(); ++k) {
-            if (k > 0) {
-                line += '+';
-            }
-            AppendEscapedJs(line, keywords[k]);
-        }
-        // The reader drops what follows a final "+", so a last keyword written
-        // empty (line feeds are dropped) needs a "+" of its own to come back.
-        if (!keywords.empty() && keywords.back().find_first_not_of('\n') == std::string::npos) {
-            line += '+';
-        }
-    };
-    return file.Write("//DatabaseBegin") && file.Write(LineEnd) &&
-           WriteArray(file, "var ln=new Array(", links_.size(), linkContent) &&
-           WriteArray(file, "var ds=new Array(", links_.size(), descriptionContent) &&
-           WriteArray(file, "var kw=new Array(", links_.size(), keywordContent);
+    return WriteLinkArrays(file, links_.Ends.size(), elementsOf(links_), elementsOf(descriptions_),
+                           elementsOf(keywords_));
 }
 
 void TCat::LoadFromFile(const std::string& path) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+class OutputFile;
 struct TBaseRecord;
 struct TBadCategory;
 struct TFileBuffer;
@@ -22,3 +23,22 @@ std::string EscapeJs(const std::string& text);
 // from 0 in the file).
 std::vector<TBadCategory> ForEachEngineLink(TFileBuffer& engine,
                                             const std::function<void(TBaseRecord&&)>& take);
+
+// Links held as the engine file's ln, ds and kw arrays write them: a list of
+// any size takes little more memory than its bytes in the file.
+class TWrittenLinks {
+  public:
+    void Add(const TBaseRecord& link);
+    // Writes what TBase::WriteToFile writes for the same links.
+    bool WriteToFile(OutputFile& file) const;
+
+  private:
+    // The elements' contents one after another, and where each one ends.
+    struct Elements {
+        std::string Text;
+        std::vector<std::size_t> Ends;
+    };
+    Elements links_;
+    Elements descriptions_;
+    Elements keywords_;
+};

@@ -34,14 +34,15 @@ TBaseRecord LinkFromJson(const Json& item) {
     return link;
 }
 
-// Replaces both lists with those of a JSON document in the form dump prints.
+// Replaces the categories with those of a JSON document in the form dump
+// prints, and links with its links.
 // The links of the top-level "links" array are taken one by one as the parser
 // completes them and are never all held as JSON at once; a link that cannot
 // be taken is reported only after the whole document has parsed and the
 // categories were taken, as when the document is read first and then taken.
-void ListsFromJson(std::istream& input) {
+void ListsFromJson(std::istream& input, TWrittenLinks& links) {
     Cat->Clear();
-    Base->Clear();
+    links = TWrittenLinks();
     bool linksKey = false;  // the last top-level key read was "links"
     bool streaming = false; // inside the array of that key
     bool streamed = false;  // the last "links" value was such an array
@@ -51,7 +52,7 @@ void ListsFromJson(std::istream& input) {
         if (depth == 1 && event == Event::key) {
             linksKey = parsed == "links";
             if (linksKey) {
-                Base->Clear();
+                links = TWrittenLinks();
                 linkError = nullptr;
                 streamed = false;
             }
@@ -72,7 +73,7 @@ void ListsFromJson(std::istream& input) {
         }
         if (!linkError) {
             try {
-                Base->Add(LinkFromJson(parsed));
+                links.Add(LinkFromJson(parsed));
             } catch (...) {
                 linkError = std::current_exception();
             }
@@ -83,15 +84,15 @@ void ListsFromJson(std::istream& input) {
     for (const Json& name : database.at("categories")) {
         Cat->Add(AnsiText(name));
     }
-    const Json& links = database.at("links");
+    const Json& items = database.at("links");
     if (streamed) {
         if (linkError) {
             std::rethrow_exception(linkError);
         }
         return;
     }
-    for (const Json& item : links) {
-        Base->Add(LinkFromJson(item));
+    for (const Json& item : items) {
+        links.Add(LinkFromJson(item));
     }
 }
 
@@ -150,10 +151,13 @@ int RunLoad(const CliOptions& options, const std::string& engine, const std::str
         return 1;
     }
     StartCore(options);
-    ListsFromJson(input);
+    // The links are held in their written form only: a large list then takes
+    // little more memory than the engine file.
+    TWrittenLinks links;
+    ListsFromJson(input, links);
     EngineFileName = engine;
     CliUi ui;
-    SaveEngine(ui);
+    SaveEngineWithLinks([&links](OutputFile& file) { return links.WriteToFile(file); }, ui);
     return ui.Failed() ? 1 : 0;
 }
 

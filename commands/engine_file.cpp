@@ -56,7 +56,7 @@ std::vector<TBadCategory> LoadLists(const std::string& path, bool& found) {
 // nothing when the temporary file holds the whole new page. The page's old lists
 // are let go before the new ones are written, so that a large base is not held
 // twice.
-const char* WriteNewEngine(TFileBuffer& page, OutputFile& file) {
+const char* WriteNewEngine(TFileBuffer& page, OutputFile& file, const LinksWriter& writeLinks) {
     std::int32_t position = 0;
     if (!FindText(page, AppSettings.BeginSignature, position)) {
         return EngineNotFoundMessage;
@@ -72,8 +72,8 @@ const char* WriteNewEngine(TFileBuffer& page, OutputFile& file) {
     page.Data.resize(headEnd);
     page.Data.shrink_to_fit();
     page.Size = static_cast<std::uint32_t>(headEnd);
-    const bool written = file.Write(page.Data) && Base->WriteToFile(file) &&
-                         Cat->WriteToFile(file) && file.Write(tail);
+    const bool written =
+        file.Write(page.Data) && writeLinks(file) && Cat->WriteToFile(file) && file.Write(tail);
     return written ? nullptr : CannotSaveMessage;
 }
 
@@ -207,6 +207,10 @@ void ImportLinks(const std::string& path, Ui& ui) {
 }
 
 bool SaveEngine(Ui& ui) {
+    return SaveEngineWithLinks([](OutputFile& file) { return Base->WriteToFile(file); }, ui);
+}
+
+bool SaveEngineWithLinks(const LinksWriter& writeLinks, Ui& ui) {
     FileReplacement replacement;
     std::string content;
     const FileReplacement::Status status = replacement.Begin(EngineFileName, "~temp~", content);
@@ -216,7 +220,7 @@ bool SaveEngine(Ui& ui) {
     }
     TFileBuffer page;
     AssignBuffer(page, std::move(content));
-    if (const char* failure = WriteNewEngine(page, replacement.Output())) {
+    if (const char* failure = WriteNewEngine(page, replacement.Output(), writeLinks)) {
         ShowError(ui, failure == CannotSaveMessage
                           ? SaveFailure(FileReplacement::Status::CannotWrite, EngineFileName,
                                         replacement.Output().Error())

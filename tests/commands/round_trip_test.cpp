@@ -1,4 +1,5 @@
 // Random databases saved and opened again come back as the format promises.
+#include "app/engine_format.h"
 #include "commands/engine_file.h"
 #include "platform/files.h"
 #include "support/engine_fixture.h"
@@ -31,5 +32,30 @@ TEST_F(EngineTest, ThousandRandomDatabasesSurviveSaveAndOpen) {
         const RandomDatabase expected = ReadBack(written);
         ASSERT_EQ(read.Categories, expected.Categories) << "round " << round;
         ASSERT_EQ(read.Links, expected.Links) << "round " << round;
+    }
+}
+
+TEST_F(EngineTest, LinksHeldWrittenSaveTheBytesOfTheBase) {
+    std::mt19937 random(1208);
+    for (int round = 0; round < 200; ++round) {
+        const RandomDatabase database = MakeRandomDatabase(random);
+        Base->Clear();
+        TWrittenLinks written;
+        for (const TBaseRecord& link : database.Links) {
+            Base->Add(link);
+            written.Add(link);
+        }
+        const std::string empty = "<p>\r\n//Settings\r\n//DatabaseEnd\r\n</p>";
+        WriteWholeFile(EngineFileName, empty);
+        SaveEngine(Person);
+        std::string fromBase;
+        ASSERT_TRUE(ReadWholeFile(EngineFileName, fromBase));
+        WriteWholeFile(EngineFileName, empty);
+        SaveEngineWithLinks([&written](OutputFile& file) { return written.WriteToFile(file); },
+                            Person);
+        ASSERT_TRUE(Person.Messages.empty()) << Person.Messages[0].Text;
+        std::string fromWritten;
+        ASSERT_TRUE(ReadWholeFile(EngineFileName, fromWritten));
+        ASSERT_EQ(fromWritten, fromBase) << "round " << round;
     }
 }
