@@ -34,8 +34,8 @@ TBaseRecord LinkFromJson(const Json& item) {
     return link;
 }
 
-// Replaces the categories with those of a JSON document in the form dump
-// prints, and links with its links.
+// Replaces the category list and links with the categories and links of a
+// JSON document in the form dump prints.
 // The links of the top-level "links" array are taken one by one as the parser
 // completes them and are never all held as JSON at once; a link that cannot
 // be taken is reported only after the whole document has parsed and the
