@@ -64,7 +64,7 @@ struct TQuotedValues {
 
 TQuotedValues ReadQuotedValues(TFileBuffer& buffer) {
     const std::vector<std::int32_t> found =
-        FindEachText(buffer, {"\"description\"", "\"category code\"", "\"keywords\""});
+        FindEachText(buffer, {"\"description\"", "\"category code\"", MetaKeywordsKey});
     const auto valueAt = [&buffer](std::int32_t position) {
         if (position < 0) {
             return std::string();

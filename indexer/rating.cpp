@@ -263,14 +263,7 @@ void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
     TTokenKind kind = tkEnd;
     std::int32_t p = 0;
     auto take = [&] {
-        const TPlainToken plain = PlainTokenAt(page);
-        if (plain.Kind == tkWord) {
-            text.assign(page.Data, static_cast<std::size_t>(page.Position), plain.Size);
-            page.Position += static_cast<std::int32_t>(plain.Size);
-            kind = tkWord;
-        } else {
-            kind = NextToken(page, text);
-        }
+        kind = NextToken(page, text);
         p += static_cast<std::int32_t>(text.size());
         return kind;
     };
@@ -381,9 +374,11 @@ void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
     } while (p <= indexDepthLimit && kind != tkEnd);
 }
 
+const char* const MetaKeywordsKey = "\"keywords\"";
+
 std::string MetaKeywordsOf(TFileBuffer& page) {
     std::int32_t position = 0;
-    return FindText(page, "\"keywords\"", position) ? ReadQuoted(page, '"') : "";
+    return FindText(page, MetaKeywordsKey, position) ? ReadQuoted(page, '"') : "";
 }
 
 void TRating::AddMetaKeywords(const std::string& value) {

@@ -45,8 +45,10 @@ struct TWordRating {
     double Score = 0;
 };
 
-// The quoted value after the first "keywords" (with its quotes, in any case)
-// of the page, or "".
+// The key of the keywords meta element's value: "keywords" with its quotes.
+extern const char* const MetaKeywordsKey;
+// The quoted value after the first MetaKeywordsKey (in any case) of the page,
+// or "".
 std::string MetaKeywordsOf(TFileBuffer& page);
 
 class TRating {
