@@ -5,7 +5,6 @@
 #include "app/base.h"
 #include "app/engine_pages.h"
 #include "commands/ui.h"
-#include "platform/files.h"
 
 #include <functional>
 #include <string>
@@ -34,6 +33,7 @@ void ImportLinks(const std::string& path, Ui& ui);
 // replaced only when the whole new file was written. Each save answers whether
 // it succeeded (a failure has been shown to the person).
 bool SaveEngine(Ui& ui);
+class OutputFile;
 // SaveEngine with the link arrays written by writeLinks in place of the base's.
 using LinksWriter = std::function<bool(OutputFile&)>;
 bool SaveEngineWithLinks(const LinksWriter& writeLinks, Ui& ui);

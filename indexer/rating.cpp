@@ -30,20 +30,20 @@ bool IsRawTextElement(std::string_view name) {
 
 // The size of the "<" or "</" at the page's position when a plain word, the
 // tag's name, follows it (name then tells of the word); 0 for anything else.
-std::int32_t PlainTagOpening(TFileBuffer& page, TPlainToken& name) {
+std::int32_t PlainTagOpening(const TFileBuffer& page, TPlainToken& name) {
     const std::int32_t start = page.Position;
-    if (page.PendingSpace || start < 0 || static_cast<std::uint32_t>(start) >= page.Size ||
-        page.Data[static_cast<std::size_t>(start)] != '<') {
+    if (page.PendingSpace || start < 0 || static_cast<std::uint32_t>(start) >= page.Size) {
         return 0;
     }
-    const std::int32_t opening = static_cast<std::uint32_t>(start) + 1 < page.Size &&
-                                         page.Data[static_cast<std::size_t>(start) + 1] == '/'
-                                     ? 2
-                                     : 1;
-    page.Position = start + opening;
-    name = PlainTokenAt(page);
-    page.Position = start;
-    return name.Kind == tkWord ? opening : 0;
+    const auto* const data = reinterpret_cast<const unsigned char*>(page.Data.data());
+    const unsigned char* const first = data + start;
+    const unsigned char* const last = data + page.Size;
+    const std::uint32_t opening = TagOpeningAt(first, last);
+    if (opening == 0 || first + opening == last) {
+        return 0;
+    }
+    name = PlainTokenAt(first + opening, last);
+    return name.Kind == tkWord ? static_cast<std::int32_t>(opening) : 0;
 }
 
 // Keys of set.xml, each a whole number or a whole number of hundredths.

@@ -93,6 +93,16 @@ inline TPlainToken PlainTokenAt(const unsigned char* first, const unsigned char*
     return {word ? tkWord : tkNumber, size, size};
 }
 
+// The size of the tag opening "<" (1) or "</" (2) at first, or 0 for any
+// other token: "<!" and "<?" open other things, and a "<" that is the last
+// byte reads as the end.
+inline std::uint32_t TagOpeningAt(const unsigned char* first, const unsigned char* last) {
+    if (*first != '<' || first + 1 == last || first[1] == '?' || first[1] == '!') {
+        return 0;
+    }
+    return first[1] == '/' ? 2 : 1;
+}
+
 inline TPlainToken PlainTokenAt(const TFileBuffer& buffer) {
     const std::int32_t position = buffer.Position;
     if (buffer.PendingSpace || position < 0 ||
@@ -123,9 +133,9 @@ inline TTokenKind NextToken(TFileBuffer& buffer, std::string& text) {
         }
         return single.Kind;
     }
-    if (*first == '<' && first + 1 < last && first[1] != '?' && first[1] != '!') {
+    if (const std::uint32_t opening = TagOpeningAt(first, last)) {
         text += '<';
-        if (first[1] != '/') {
+        if (opening == 1) {
             buffer.Position = position + 1;
             return tkTagOpen;
         }
