@@ -11,6 +11,7 @@
 #include "platform/files.h"
 #include "platform/integer_text.h"
 #include "platform/vmem.h"
+#include "readers/page_encoding.h"
 
 #include <cstdlib>
 #include <unistd.h>
@@ -153,6 +154,18 @@ void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& 
     if (!OpenFileBuffer(buffer, page)) {
         return;
     }
+    // The page in the code page. A character it lacks reads as "?" in the
+    // title and description; the rating reads the page without the words that
+    // hold one, so that no part of them becomes a keyword.
+    std::vector<std::size_t> missing;
+    if (PageToCodePage(buffer.Data, missing)) {
+        AssignBuffer(buffer, std::move(buffer.Data));
+    }
+    TFileBuffer withoutMissing;
+    if (!missing.empty()) {
+        AssignBuffer(withoutMissing, WithoutWordsAt(buffer.Data, missing));
+    }
+    TFileBuffer& rated = missing.empty() ? buffer : withoutMissing;
     record.Caption = ReadTitle(buffer);
     const TQuotedValues values = ReadQuotedValues(buffer);
     record.Description = values.Description;
@@ -165,7 +178,8 @@ void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& 
         LoadRatingSettings(ownRating);
     }
     TRating& rating = ratings ? ratings->Rating() : ownRating;
-    rating.RatePage(buffer, AppSettings.IndexDepthLimit, values.Keywords);
+    rating.RatePage(rated, AppSettings.IndexDepthLimit,
+                    missing.empty() ? values.Keywords : MetaKeywordsOf(rated));
     if (record.Description.empty() && rating.TextDescriptionLength > 0) {
         record.Description =
             OpeningText(buffer, static_cast<std::size_t>(rating.TextDescriptionLength));

@@ -15,20 +15,6 @@ char32_t CodePointOf(unsigned char c) {
     return c >= 0x80 && c <= 0x9F ? HighControlRange[c - 0x80] : c;
 }
 
-bool ByteOf(char32_t cp, unsigned char& byte) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-        byte = static_cast<unsigned char>(cp);
-        return true;
-    }
-    for (unsigned i = 0; i < HighControlRange.size(); ++i) {
-        if (HighControlRange[i] == cp) {
-            byte = static_cast<unsigned char>(0x80 + i);
-            return true;
-        }
-    }
-    return false;
-}
-
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -100,6 +86,20 @@ std::string TrimBlanks(const std::string& text) {
     return text.substr(begin, end - begin);
 }
 
+bool AnsiByteOf(char32_t cp, unsigned char& byte) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+        byte = static_cast<unsigned char>(cp);
+        return true;
+    }
+    for (unsigned i = 0; i < HighControlRange.size(); ++i) {
+        if (HighControlRange[i] == cp) {
+            byte = static_cast<unsigned char>(0x80 + i);
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string AnsiToUtf8(const std::string& text) {
     std::string out;
     out.reserve(text.size());
@@ -117,7 +117,7 @@ std::string Utf8ToAnsi(const std::string& text) {
         char32_t cp = 0;
         const std::size_t length = DecodeUtf8(text, i, cp);
         unsigned char byte = '?';
-        if (length == 0 || !ByteOf(cp, byte)) {
+        if (length == 0 || !AnsiByteOf(cp, byte)) {
             byte = '?';
         }
         out += static_cast<char>(byte);

@@ -10,7 +10,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang libclang-rt-14-dev
   libgtest-dev libbenchmark-dev
-  qt6-base-dev libcli11-dev nlohmann-json3-dev
+  qt6-base-dev libcli11-dev nlohmann-json3-dev libicu-dev
   libpoppler-private-dev poppler-data
   # the window's text on a machine without a desktop
   fonts-dejavu-core

@@ -94,6 +94,32 @@ TEST_F(IndexTest, AnEmptyDescriptionTakesTheOpeningTextWhenAsked) {
     EXPECT_EQ(Index("word.html", "<p>" + std::string(60, 'x') + "</p>").Description, "");
 }
 
+TEST_F(IndexTest, PagesAreReadInTheirOwnEncoding) {
+    const TBaseRecord french =
+        Index("fr.html", "<meta charset=\"utf-8\"><title>Caf\xC3\xA9 f\xC3\xBCr Gr\xC3\xB6\xC3\x9F"
+                         "e</title><p>Gr\xC3\xB6\xC3\x9F"
+                         "e</p>");
+    EXPECT_EQ(french.Caption, "Caf\xE9 f\xFCr Gr\xF6\xDF"
+                              "e");
+    EXPECT_EQ(Sorted(french.Keywords), Sorted({"caf\xE9", "f\xFCr",
+                                               "gr\xF6\xDF"
+                                               "e"}));
+    // What the code page lacks is "?" in the texts, and no part of a word
+    // holding it is a keyword.
+    const TBaseRecord polish =
+        Index("pl.html", "<meta charset=iso-8859-2><meta name=\"keywords\" content=\"\xA3\xF3"
+                         "d\xBC, "
+                         "Polska\"><meta name=\"description\" content=\"\xA3\xF3"
+                         "d\xBC\">"
+                         "<title>\xA3\xF3"
+                         "d\xBC miasto</title>du\xBFym");
+    EXPECT_EQ(polish.Caption, "?\xF3"
+                              "d? miasto");
+    EXPECT_EQ(polish.Description, "?\xF3"
+                                  "d?");
+    EXPECT_EQ(Sorted(polish.Keywords), Sorted({"miasto", "polska"}));
+}
+
 TEST_F(IndexTest, TextFilesGetKeywordsOnly) {
     const TBaseRecord record = Index("notes.txt", "the lighthouse of the bay, lighthouse lamps");
     EXPECT_EQ(record.Caption, "");

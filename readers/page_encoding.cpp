@@ -1,0 +1,271 @@
+#include "readers/page_encoding.h"
+
+#include "platform/ansi.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <unicode/uchar.h>
+#include <unicode/ucnv.h>
+#include <unicode/utf16.h>
+#include <unicode/utf8.h>
+
+namespace {
+
+// A browser looks for the declared charset in the first kilobyte only.
+constexpr std::size_t PrescanBytes = 1024;
+
+constexpr const char* Windows1252 = "windows-1252";
+constexpr const char* Utf8 = "UTF-8";
+
+// The labels that the Encoding Standard reads as Windows-1252.
+const char* const Windows1252Labels[] = {
+    "ansi_x3.4-1968", "ascii",           "cp1252",     "cp819",     "csisolatin1",
+    "ibm819",         "iso-8859-1",      "iso-ir-100", "iso8859-1", "iso88591",
+    "iso_8859-1",     "iso_8859-1:1987", "l1",         "latin1",    "us-ascii",
+    "windows-1252",   "x-cp1252"};
+
+std::string LowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return lower;
+}
+
+bool HasHighByte(std::string_view bytes) {
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t chunk;
+        std::memcpy(&chunk, bytes.data() + i, 8);
+        if (chunk & 0x8080808080808080ull) {
+            return true;
+        }
+    }
+    return std::any_of(bytes.begin() + static_cast<std::ptrdiff_t>(i), bytes.end(),
+                       [](char c) { return (static_cast<unsigned char>(c) & 0x80) != 0; });
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+    const auto* const s = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    const auto length = static_cast<std::int32_t>(bytes.size());
+    for (std::int32_t i = 0; i < length;) {
+        UChar32 c;
+        U8_NEXT(s, i, length, c);
+        if (c < 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The label after key ("charset" or "encoding") at text[at]: "=", then the
+// name, with spaces and quotes around it skipped.
+std::string LabelAt(std::string_view text, std::size_t at) {
+    const auto skip = [&](std::string_view blanks) {
+        while (at < text.size() && blanks.find(text[at]) != std::string_view::npos) {
+            ++at;
+        }
+    };
+    skip(" \t\r\n");
+    if (at >= text.size() || text[at] != '=') {
+        return "";
+    }
+    ++at;
+    skip(" \t\r\n\"'");
+    const std::size_t start = at;
+    while (at < text.size() &&
+           std::string_view(" \t\r\n\"';/>?").find(text[at]) == std::string_view::npos) {
+        ++at;
+    }
+    return std::string(text.substr(start, at - start));
+}
+
+// The charset that the XML declaration or a meta element of the page's first
+// kilobyte declares, in lower case; "" when none does.
+std::string DeclaredLabel(std::string_view bytes) {
+    const std::string head = LowerAscii(bytes.substr(0, PrescanBytes));
+    if (head.compare(0, 5, "<?xml") == 0) {
+        const std::size_t end = std::min(head.find("?>"), head.size());
+        const std::size_t key = head.find("encoding");
+        if (key < end) {
+            const std::string label = LabelAt(std::string_view(head).substr(0, end), key + 8);
+            if (!label.empty()) {
+                return label;
+            }
+        }
+    }
+    for (std::size_t meta = head.find("<meta"); meta != std::string::npos;
+         meta = head.find("<meta", meta + 5)) {
+        const std::size_t end = std::min(head.find('>', meta), head.size());
+        const std::size_t key = head.find("charset", meta);
+        if (key < end) {
+            const std::string label = LabelAt(std::string_view(head).substr(0, end), key + 7);
+            if (!label.empty()) {
+                return label;
+            }
+        }
+    }
+    return "";
+}
+
+// The encoding a declared label names, or "" for a label nobody knows. A page
+// that declares UTF-16 without a byte-order mark is read as UTF-8, as
+// browsers do: its declaration could not have been read otherwise.
+std::string EncodingOfLabel(const std::string& label) {
+    if (std::find(std::begin(Windows1252Labels), std::end(Windows1252Labels), label) !=
+        std::end(Windows1252Labels)) {
+        return Windows1252;
+    }
+    if (label == "utf-8" || label == "utf8" || label.compare(0, 6, "utf-16") == 0) {
+        return Utf8;
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    UConverter* converter = ucnv_open(label.c_str(), &status);
+    if (U_FAILURE(status)) {
+        return "";
+    }
+    ucnv_close(converter);
+    return label;
+}
+
+// Appends the code page's byte of cp; nothing for a character that is never
+// shown (a zero-width space, say) and that the code page lacks; otherwise "?",
+// noted in missing. A negative cp is a sequence that could not be read.
+void AppendCharacter(std::string& out, UChar32 cp, std::vector<std::size_t>& missing) {
+    unsigned char byte;
+    if (cp >= 0 && cp != 0xFFFD && AnsiByteOf(static_cast<char32_t>(cp), byte)) {
+        out += static_cast<char>(byte);
+    } else if (cp >= 0 && u_hasBinaryProperty(cp, UCHAR_DEFAULT_IGNORABLE_CODE_POINT)) {
+        return;
+    } else {
+        missing.push_back(out.size());
+        out += '?';
+    }
+}
+
+std::string FromUtf8(std::string_view bytes, std::vector<std::size_t>& missing) {
+    std::string out;
+    out.reserve(bytes.size());
+    const auto* const s = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    const auto length = static_cast<std::int32_t>(bytes.size());
+    for (std::int32_t i = 0; i < length;) {
+        if (s[i] < 0x80) {
+            const std::int32_t start = i;
+            while (i < length && s[i] < 0x80) {
+                ++i;
+            }
+            out.append(bytes.data() + start, static_cast<std::size_t>(i - start));
+            continue;
+        }
+        UChar32 c;
+        U8_NEXT(s, i, length, c);
+        AppendCharacter(out, c, missing);
+    }
+    return out;
+}
+
+// Through ICU's converter of encoding; a byte sequence it cannot read is one
+// missing character ("?"), as is the substitute (U+001A) some converters give.
+std::string FromEncoding(std::string_view bytes, const std::string& encoding,
+                         std::vector<std::size_t>& missing) {
+    UErrorCode status = U_ZERO_ERROR;
+    UConverter* converter = ucnv_open(encoding.c_str(), &status);
+    if (U_FAILURE(status)) {
+        return std::string(bytes);
+    }
+    const auto length = static_cast<std::int32_t>(bytes.size());
+    const std::int32_t units = ucnv_toUChars(converter, nullptr, 0, bytes.data(), length, &status);
+    std::vector<UChar> text(static_cast<std::size_t>(units) + 1);
+    status = U_ZERO_ERROR;
+    ucnv_toUChars(converter, text.data(), units + 1, bytes.data(), length, &status);
+    ucnv_close(converter);
+    std::string out;
+    out.reserve(static_cast<std::size_t>(units));
+    for (std::int32_t i = 0; i < units;) {
+        UChar32 c;
+        U16_NEXT(text.data(), i, units, c);
+        AppendCharacter(out, c == 0x1A ? -1 : c, missing);
+    }
+    return out;
+}
+
+struct TByteOrderMark {
+    const char* Bytes;
+    std::size_t Size;
+    const char* Encoding;
+};
+const TByteOrderMark ByteOrderMarks[] = {
+    {"\xEF\xBB\xBF", 3, "UTF-8"}, {"\xFF\xFE", 2, "UTF-16LE"}, {"\xFE\xFF", 2, "UTF-16BE"}};
+
+const TByteOrderMark* ByteOrderMarkOf(std::string_view bytes) {
+    for (const TByteOrderMark& mark : ByteOrderMarks) {
+        if (bytes.compare(0, mark.Size, mark.Bytes) == 0) {
+            return &mark;
+        }
+    }
+    return nullptr;
+}
+
+bool IsWordByte(unsigned char c) {
+    return IsAnsiLetter(c) || (c >= '0' && c <= '9');
+}
+
+} // namespace
+
+std::string PageEncoding(std::string_view bytes) {
+    if (const TByteOrderMark* mark = ByteOrderMarkOf(bytes)) {
+        return mark->Encoding;
+    }
+    const std::string declared = EncodingOfLabel(DeclaredLabel(bytes));
+    if (!declared.empty()) {
+        return declared;
+    }
+    return IsValidUtf8(bytes) ? Utf8 : Windows1252;
+}
+
+bool PageToCodePage(std::string& bytes, std::vector<std::size_t>& missing) {
+    // Pure ASCII reads the same in every encoding a page can declare in ASCII.
+    if (!HasHighByte(bytes)) {
+        return false;
+    }
+    const std::string encoding = PageEncoding(bytes);
+    if (encoding == Windows1252) {
+        return false;
+    }
+    const TByteOrderMark* mark = ByteOrderMarkOf(bytes);
+    const std::string_view text = std::string_view(bytes).substr(mark ? mark->Size : 0);
+    bytes = encoding == Utf8 ? FromUtf8(text, missing) : FromEncoding(text, encoding, missing);
+    return true;
+}
+
+std::string WithoutWordsAt(const std::string& text, const std::vector<std::size_t>& offsets) {
+    std::string result = text;
+    const auto isWord = [&text](std::size_t i) {
+        return i < text.size() && IsWordByte(static_cast<unsigned char>(text[i]));
+    };
+    const auto isJoiner = [&text](std::size_t i) { return text[i] == '-' || text[i] == '\''; };
+    std::size_t covered = 0; // the offsets come in order: a run of them is one word
+    for (const std::size_t offset : offsets) {
+        if (offset < covered || offset >= text.size()) {
+            continue;
+        }
+        std::size_t start = offset;
+        while (start > 0 &&
+               (isWord(start - 1) || (start > 1 && isJoiner(start - 1) && isWord(start - 2)) ||
+                text[start - 1] == '?')) {
+            --start;
+        }
+        std::size_t end = offset + 1;
+        while (end < text.size() &&
+               (isWord(end) || (isJoiner(end) && isWord(end + 1)) || text[end] == '?')) {
+            ++end;
+        }
+        covered = end;
+        std::fill(result.begin() + static_cast<std::ptrdiff_t>(start),
+                  result.begin() + static_cast<std::ptrdiff_t>(end), ' ');
+    }
+    return result;
+}

@@ -1,0 +1,25 @@
+// The encoding a page or text file is written in, told as a browser tells it,
+// and its text brought into the core's code page.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The name of the encoding of bytes: a byte-order mark's ("UTF-8", "UTF-16LE",
+// "UTF-16BE"); else the charset that a meta element or the XML declaration
+// near the start declares, when it is one that is known; else "UTF-8" when the
+// bytes are valid UTF-8; else "windows-1252". Labels that browsers read as
+// Windows-1252 (ISO-8859-1, US-ASCII and their aliases) give "windows-1252".
+std::string PageEncoding(std::string_view bytes);
+
+// Converts bytes from the encoding PageEncoding finds into the code page, in
+// place; true when they changed. Each character the code page lacks becomes
+// "?", and its offset in the converted text is added to missing.
+bool PageToCodePage(std::string& bytes, std::vector<std::size_t>& missing);
+
+// A copy of text in which every word holding one of the offsets (the letters
+// and digits around it, and "-" or "'" between them) is overwritten with
+// spaces, so that no part of such a word is read as a word.
+std::string WithoutWordsAt(const std::string& text, const std::vector<std::size_t>& offsets);
