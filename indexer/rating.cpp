@@ -585,14 +585,38 @@ void TRating::ScoreWords() {
 
 void TRating::SortWords(std::size_t positions) {
     positions = std::min(positions, Words.size());
-    for (std::size_t i = 0; i < positions; ++i) {
-        std::size_t best = i;
-        for (std::size_t j = i + 1; j < Words.size(); ++j) {
-            if (Words[j].Score > Words[best].Score) {
-                best = j;
-            }
+    // A tournament over the places not yet settled: each node holds the place
+    // of the best entry below it, the earlier place on a tie, so the root is
+    // the entry the selection sort's scan would pick. After each pick only the
+    // two places it swapped are played again.
+    constexpr std::uint32_t Settled = UINT32_MAX;
+    std::size_t leaves = 1;
+    while (leaves < Words.size()) {
+        leaves *= 2;
+    }
+    sortTree_.assign(2 * leaves, Settled);
+    const auto winner = [this](std::uint32_t earlier, std::uint32_t later) {
+        return earlier == Settled || (later != Settled && Words[later].Score > Words[earlier].Score)
+                   ? later
+                   : earlier;
+    };
+    const auto replay = [&](std::size_t node) {
+        for (node /= 2; node > 0; node /= 2) {
+            sortTree_[node] = winner(sortTree_[2 * node], sortTree_[2 * node + 1]);
         }
+    };
+    for (std::size_t i = 0; i < Words.size(); ++i) {
+        sortTree_[leaves + i] = static_cast<std::uint32_t>(i);
+    }
+    for (std::size_t node = leaves - 1; node > 0; --node) {
+        sortTree_[node] = winner(sortTree_[2 * node], sortTree_[2 * node + 1]);
+    }
+    for (std::size_t i = 0; i < positions; ++i) {
+        const std::size_t best = sortTree_[1];
         std::swap(Words[i], Words[best]);
+        sortTree_[leaves + i] = Settled;
+        replay(leaves + i);
+        replay(leaves + best);
     }
     wordIndexCurrent_ = false;
 }

@@ -114,8 +114,9 @@ class TRating {
     void AddKeyword(const std::string& keyword);
     double RateWord(std::string_view word, std::int32_t position) const;
     void ScoreWords();
-    // Selection sort, highest score first, ties keeping the earlier entry in
-    // front at each step. Only the first `positions` places are settled.
+    // The order of a selection sort, highest score first, ties keeping the
+    // earlier entry in front at each step (the rest as its swaps leave it).
+    // Only the first `positions` places are settled.
     void SortWords(std::size_t positions);
 
   private:
@@ -157,4 +158,6 @@ class TRating {
     // numbers, the place in Tags of the first tag of each name.
     TWordIds tagIds_;
     std::vector<std::size_t> tagPlaces_;
+    // SortWords' tournament, kept between pages for its storage.
+    std::vector<std::uint32_t> sortTree_;
 };

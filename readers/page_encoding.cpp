@@ -35,23 +35,34 @@ std::string LowerAscii(std::string_view text) {
     return lower;
 }
 
-bool HasHighByte(std::string_view bytes) {
-    std::size_t i = 0;
-    for (; i + 8 <= bytes.size(); i += 8) {
+// The end of the run of ASCII bytes of s from i on, eight bytes at a time.
+std::int32_t AsciiRunEnd(const std::uint8_t* s, std::int32_t i, std::int32_t length) {
+    for (; i + 8 <= length; i += 8) {
         std::uint64_t chunk;
-        std::memcpy(&chunk, bytes.data() + i, 8);
+        std::memcpy(&chunk, s + i, 8);
         if (chunk & 0x8080808080808080ull) {
-            return true;
+            break;
         }
     }
-    return std::any_of(bytes.begin() + static_cast<std::ptrdiff_t>(i), bytes.end(),
-                       [](char c) { return (static_cast<unsigned char>(c) & 0x80) != 0; });
+    while (i < length && s[i] < 0x80) {
+        ++i;
+    }
+    return i;
+}
+
+const std::uint8_t* BytesOf(std::string_view text) {
+    return reinterpret_cast<const std::uint8_t*>(text.data());
+}
+
+bool HasHighByte(std::string_view bytes) {
+    const auto length = static_cast<std::int32_t>(bytes.size());
+    return AsciiRunEnd(BytesOf(bytes), 0, length) < length;
 }
 
 bool IsValidUtf8(std::string_view bytes) {
-    const auto* const s = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    const std::uint8_t* const s = BytesOf(bytes);
     const auto length = static_cast<std::int32_t>(bytes.size());
-    for (std::int32_t i = 0; i < length;) {
+    for (std::int32_t i = AsciiRunEnd(s, 0, length); i < length; i = AsciiRunEnd(s, i, length)) {
         UChar32 c;
         U8_NEXT(s, i, length, c);
         if (c < 0) {
@@ -149,14 +160,12 @@ void AppendCharacter(std::string& out, UChar32 cp, std::vector<std::size_t>& mis
 std::string FromUtf8(std::string_view bytes, std::vector<std::size_t>& missing) {
     std::string out;
     out.reserve(bytes.size());
-    const auto* const s = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    const std::uint8_t* const s = BytesOf(bytes);
     const auto length = static_cast<std::int32_t>(bytes.size());
     for (std::int32_t i = 0; i < length;) {
         if (s[i] < 0x80) {
             const std::int32_t start = i;
-            while (i < length && s[i] < 0x80) {
-                ++i;
-            }
+            i = AsciiRunEnd(s, i, length);
             out.append(bytes.data() + start, static_cast<std::size_t>(i - start));
             continue;
         }

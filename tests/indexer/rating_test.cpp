@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -198,6 +199,30 @@ TEST(Rating, SortKeepsTheSelectionOrderOfTies) {
     EXPECT_EQ(rating.Words[0].Word, "w1");
     EXPECT_EQ(rating.Words[1].Word, "w2");
     EXPECT_EQ(rating.Words[2].Word, "w0");
+}
+
+TEST(Rating, SortLeavesEveryEntryWhereASelectionSortWould) {
+    std::mt19937 random(7);
+    for (const std::size_t count : {1u, 2u, 5u, 64u, 1000u}) {
+        TRating rating;
+        for (std::size_t i = 0; i < count; ++i) {
+            const double score = static_cast<double>(random() % 9); // many ties
+            rating.Words.push_back({"w" + std::to_string(i), 1, 0, 0, score});
+        }
+        std::vector<TWordRating> expected = rating.Words;
+        const std::size_t positions = std::min<std::size_t>(count, 30);
+        for (std::size_t i = 0; i < positions; ++i) {
+            std::size_t best = i;
+            for (std::size_t j = i + 1; j < expected.size(); ++j) {
+                best = expected[j].Score > expected[best].Score ? j : best;
+            }
+            std::swap(expected[i], expected[best]);
+        }
+        rating.SortWords(positions);
+        for (std::size_t i = 0; i < count; ++i) {
+            ASSERT_EQ(rating.Words[i].Word, expected[i].Word) << count << " words, place " << i;
+        }
+    }
 }
 
 TEST(Rating, ReadingStopsAfterTheDepthLimitButNotForTheMetaElement) {
