@@ -115,7 +115,7 @@ void TLinkForm::SelectFile() {
     }
     LinkForm form = Form();
     try {
-        SelectLinkFile(form, FromQt(file));
+        SelectLinkFile(form, PathFromQt(file));
     } catch (const std::runtime_error& error) {
         QMessageBox::critical(this, "Error", ToQt(error.what()));
         return;

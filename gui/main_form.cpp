@@ -488,32 +488,32 @@ Answer MainForm::Ask(const std::string& text, const std::string& caption, Messag
 
 bool MainForm::ChooseFileToOpen(const char* filter, std::string& path) {
     const QString chosen =
-        QFileDialog::getOpenFileName(this, QString(), ToQt(path), QtFilter(filter));
+        QFileDialog::getOpenFileName(this, QString(), PathToQt(path), QtFilter(filter));
     if (chosen.isEmpty()) {
         return false;
     }
-    path = FromQt(chosen);
+    path = PathFromQt(chosen);
     return true;
 }
 
 bool MainForm::ChooseFileToSave(const char* filter, std::string& path, bool askOverwrite) {
     const QString chosen = QFileDialog::getSaveFileName(
-        this, QString(), ToQt(path), QtFilter(filter), nullptr,
+        this, QString(), PathToQt(path), QtFilter(filter), nullptr,
         askOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
     if (chosen.isEmpty()) {
         return false;
     }
-    path = FromQt(chosen);
+    path = PathFromQt(chosen);
     return true;
 }
 
 bool MainForm::BrowseForFolder(const std::string& prompt, std::string& path) {
     const std::string start = path.empty() ? path : path.substr(0, path.size() - 1);
-    const QString chosen = QFileDialog::getExistingDirectory(this, ToQt(prompt), ToQt(start));
+    const QString chosen = QFileDialog::getExistingDirectory(this, ToQt(prompt), PathToQt(start));
     if (chosen.isEmpty()) {
         return false;
     }
-    path = FromQt(chosen);
+    path = PathFromQt(chosen);
     if (path.back() != '/') {
         path += '/';
     }
@@ -575,7 +575,7 @@ void MainForm::ShowProgress() {
 
 void MainForm::ShowProgressFile(const std::string& path) {
     if (progress_) {
-        progress_->ShowFile(ToQt(path));
+        progress_->ShowFile(PathToQt(path));
     }
 }
 
@@ -682,7 +682,7 @@ void MainForm::SetRecentFiles(const std::vector<std::string>& files) {
     qDeleteAll(recentActions_);
     recentActions_.clear();
     for (std::size_t i = 0; i < files.size(); ++i) {
-        QString path = ToQt(files[i]);
+        QString path = PathToQt(files[i]);
         auto* action = new QAction(QString("&%1 %2").arg(i + 1).arg(path.replace('&', "&&")), this);
         action->setObjectName(QString("RecentFile%1").arg(i + 1));
         connect(action, &QAction::triggered, [this, i] { commands_->OpenRecentFile(i); });
@@ -750,7 +750,7 @@ void MainForm::dropEvent(QDropEvent* event) {
     const QString path = DroppedPath(event->mimeData());
     if (!path.isEmpty()) {
         event->acceptProposedAction();
-        commands_->DropPath(FromQt(path));
+        commands_->DropPath(PathFromQt(path));
     }
 }
 

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 TNewForm::TNewForm(QWidget* parent, Ui& ui, NewForm& form)
-    : QDialog(parent), ui_(ui), form_(form), pathEdit_(new QLineEdit(ToQt(form.Path))),
+    : QDialog(parent), ui_(ui), form_(form), pathEdit_(new QLineEdit(PathToQt(form.Path))),
       templateComboBox_(new QComboBox) {
     setObjectName("TNewForm");
     setWindowTitle("New search engine file");
@@ -63,7 +63,7 @@ void TNewForm::ChoosePath() {
 }
 
 void TNewForm::Accept() {
-    form_.Path = FromQt(pathEdit_->text());
+    form_.Path = PathFromQt(pathEdit_->text());
     form_.Selected = templateComboBox_->currentIndex();
     if (AcceptNewForm(form_, ui_)) {
         accept();

@@ -2,6 +2,7 @@
 
 #include "platform/ansi.h"
 
+#include <QFile>
 #include <QStringList>
 
 QString ToQt(const std::string& ansi) {
@@ -10,6 +11,14 @@ QString ToQt(const std::string& ansi) {
 
 std::string FromQt(const QString& text) {
     return Utf8ToAnsi(text.toStdString());
+}
+
+QString PathToQt(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string PathFromQt(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
 QString QtFilter(const char* filter) {

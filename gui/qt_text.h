@@ -7,6 +7,10 @@
 QString ToQt(const std::string& ansi);
 std::string FromQt(const QString& text);
 
+// Paths are the file system's own bytes, whatever the engine's text is.
+QString PathToQt(const std::string& path);
+std::string PathFromQt(const QString& path);
+
 // A filter of the form "Description|patterns|Description|patterns" as Qt's
 // file dialogs take it: "Description (pattern pattern);;...".
 QString QtFilter(const char* filter);

@@ -18,6 +18,8 @@
 
 namespace {
 
+constexpr char HexDigits[] = "0123456789ABCDEF";
+
 bool IsSeparator(char c) {
     return c == '/' || c == '\\';
 }
@@ -286,8 +288,19 @@ std::string RelativeUrl(const std::string& root, const std::string& path) {
     }
     for (std::size_t i = cut < path.size() && IsSeparator(path[cut]) ? cut + 1 : cut;
          i < path.size(); ++i) {
-        const char c = path[i];
-        url += c == '\\' ? "/" : c == ' ' ? "%20" : std::string(1, c);
+        const auto c = static_cast<unsigned char>(path[i]);
+        if (c == '\\') {
+            url += '/';
+        } else if (c == ' ' || c >= 0x80) {
+            // A byte of a non-ASCII name (UTF-8 on this system) is written as
+            // %XX, so that a browser asks for the file's own bytes whatever the
+            // engine's encoding.
+            url += '%';
+            url += HexDigits[c >> 4];
+            url += HexDigits[c & 0x0F];
+        } else {
+            url += static_cast<char>(c);
+        }
     }
     return url;
 }

@@ -28,7 +28,8 @@ void IndexPdf(const std::string& file, const std::string& root, TBaseRecord& rec
               TRatingCache* ratings = nullptr);
 
 // The link address of path seen from the folder of the engine file root: "../"
-// for every folder up, "/" between folders, spaces as "%20".
+// for every folder up, "/" between folders, spaces as "%20" and the bytes of
+// non-ASCII names as "%XX".
 std::string RelativeUrl(const std::string& root, const std::string& path);
 
 // The text between the first "<title>" and the first "</title>", raw.

@@ -1,6 +1,7 @@
 #include "app/app_settings.h"
 #include "convert/in_out_error.h"
 #include "indexer/document_index.h"
+#include "indexer/site_scan.h"
 #include "platform/files.h"
 #include "platform/integer_text.h"
 #include "support/pdf_writer.h"
@@ -223,6 +224,11 @@ TEST(RelativeUrl, AddressesFromTheEngineFolder) {
     // A sibling folder whose name starts like the engine's folder.
     EXPECT_EQ(RelativeUrl("/s/site/svx.html", "/s/sitex/b.html"), "../sitex/b.html");
     EXPECT_EQ(RelativeUrl("/s/site/svx.html", "/s/site/x/b.html"), "x/b.html");
+    // A name's non-ASCII bytes are escaped; UrlToPath reads them back.
+    const std::string folder = "/site/\xC3\x9C"
+                               "bungen/caf\xC3\xA9 1.html";
+    EXPECT_EQ(RelativeUrl("/site/svx.html", folder), "%C3%9Cbungen/caf%C3%A9%201.html");
+    EXPECT_EQ(UrlToPath(RelativeUrl("/site/svx.html", folder), "/site/svx.html"), folder);
 }
 
 TEST(HasLinkForFile, ComparesAddressesExactly) {
