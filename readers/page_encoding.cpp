@@ -142,38 +142,45 @@ std::string EncodingOfLabel(const std::string& label) {
     return label;
 }
 
-// Appends the code page's byte of cp; nothing for a character that is never
-// shown (a zero-width space, say) and that the code page lacks; otherwise "?",
-// noted in missing. A negative cp is a sequence that could not be read.
-void AppendCharacter(std::string& out, UChar32 cp, std::vector<std::size_t>& missing) {
+// Writes the code page's byte of cp at out[size] and counts it; nothing for a
+// character that is never shown (a zero-width space, say) and that the code
+// page lacks; otherwise "?", noted in missing. A negative cp is a sequence
+// that could not be read.
+void PutCharacter(char* out, std::size_t& size, UChar32 cp, std::vector<std::size_t>& missing) {
     unsigned char byte;
     if (cp >= 0 && cp != 0xFFFD && AnsiByteOf(static_cast<char32_t>(cp), byte)) {
-        out += static_cast<char>(byte);
-    } else if (cp >= 0 && u_hasBinaryProperty(cp, UCHAR_DEFAULT_IGNORABLE_CODE_POINT)) {
-        return;
-    } else {
-        missing.push_back(out.size());
-        out += '?';
+        out[size++] = static_cast<char>(byte);
+    } else if (cp < 0 || !u_hasBinaryProperty(cp, UCHAR_DEFAULT_IGNORABLE_CODE_POINT)) {
+        missing.push_back(size);
+        out[size++] = '?';
     }
 }
 
-std::string FromUtf8(std::string_view bytes, std::vector<std::size_t>& missing) {
-    std::string out;
-    out.reserve(bytes.size());
+// Converts the UTF-8 from offset from on (what lies before it goes) in place:
+// no character takes more bytes in the code page than in UTF-8.
+void FromUtf8(std::string& bytes, std::size_t from, std::vector<std::size_t>& missing) {
+    char* const out = &bytes[0];
     const std::uint8_t* const s = BytesOf(bytes);
     const auto length = static_cast<std::int32_t>(bytes.size());
-    for (std::int32_t i = 0; i < length;) {
+    auto i = static_cast<std::int32_t>(from);
+    std::size_t size = 0;
+    if (from == 0) {
+        i = AsciiRunEnd(s, 0, length); // an opening that stays where it is
+        size = static_cast<std::size_t>(i);
+    }
+    while (i < length) {
         if (s[i] < 0x80) {
             const std::int32_t start = i;
             i = AsciiRunEnd(s, i, length);
-            out.append(bytes.data() + start, static_cast<std::size_t>(i - start));
+            std::memmove(out + size, out + start, static_cast<std::size_t>(i - start));
+            size += static_cast<std::size_t>(i - start);
             continue;
         }
         UChar32 c;
         U8_NEXT(s, i, length, c);
-        AppendCharacter(out, c, missing);
+        PutCharacter(out, size, c, missing);
     }
-    return out;
+    bytes.resize(size);
 }
 
 // Through ICU's converter of encoding; a byte sequence it cannot read is one
@@ -191,13 +198,14 @@ std::string FromEncoding(std::string_view bytes, const std::string& encoding,
     status = U_ZERO_ERROR;
     ucnv_toUChars(converter, text.data(), units + 1, bytes.data(), length, &status);
     ucnv_close(converter);
-    std::string out;
-    out.reserve(static_cast<std::size_t>(units));
+    std::string out(static_cast<std::size_t>(units), '\0');
+    std::size_t size = 0;
     for (std::int32_t i = 0; i < units;) {
         UChar32 c;
         U16_NEXT(text.data(), i, units, c);
-        AppendCharacter(out, c == 0x1A ? -1 : c, missing);
+        PutCharacter(&out[0], size, c == 0x1A ? -1 : c, missing);
     }
+    out.resize(size);
     return out;
 }
 
@@ -245,8 +253,12 @@ bool PageToCodePage(std::string& bytes, std::vector<std::size_t>& missing) {
         return false;
     }
     const TByteOrderMark* mark = ByteOrderMarkOf(bytes);
-    const std::string_view text = std::string_view(bytes).substr(mark ? mark->Size : 0);
-    bytes = encoding == Utf8 ? FromUtf8(text, missing) : FromEncoding(text, encoding, missing);
+    const std::size_t start = mark ? mark->Size : 0;
+    if (encoding == Utf8) {
+        FromUtf8(bytes, start, missing);
+    } else {
+        bytes = FromEncoding(std::string_view(bytes).substr(start), encoding, missing);
+    }
     return true;
 }
 
