@@ -2,6 +2,7 @@
 #include "convert/in_out_error.h"
 #include "indexer/document_index.h"
 #include "indexer/site_scan.h"
+#include "platform/ansi.h"
 #include "platform/files.h"
 #include "platform/integer_text.h"
 #include "support/pdf_writer.h"
@@ -9,7 +10,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <map>
+#include <set>
 
 namespace {
 
@@ -119,6 +123,77 @@ TEST_F(IndexTest, PagesAreReadInTheirOwnEncoding) {
     EXPECT_EQ(polish.Description, "?\xF3"
                                   "d?");
     EXPECT_EQ(Sorted(polish.Keywords), Sorted({"miasto", "polska"}));
+}
+
+// The words of text that hold no "?", so that no piece of a word holding a
+// character the code page lacks counts as a word.
+std::set<std::string> WholeWords(const std::string& text) {
+    std::set<std::string> words;
+    std::string word;
+    for (const char c : text + ' ') {
+        const auto byte = static_cast<unsigned char>(c);
+        if (IsAnsiLetter(byte) || (byte >= '0' && byte <= '9') || c == '?') {
+            word += c;
+        } else {
+            if (!word.empty() && word.find('?') == std::string::npos) {
+                words.insert(AnsiLowerCase(word));
+            }
+            word.clear();
+        }
+    }
+    return words;
+}
+
+TEST_F(IndexTest, AMultilingualSiteGivesNoGarbage) {
+    // The site's list of titles and texts, as Python's codecs read them.
+    std::ifstream list(MULTILINGUAL_SITE "/pages.txt");
+    const std::map<std::string, Strings> expected = {{"fr.html", {"caf\xE9"}},
+                                                     {"de.html",
+                                                      {"gr\xF6\xDF"
+                                                       "e",
+                                                       "\xFC"
+                                                       "bung"}},
+                                                     {"pl.html", {"miastem"}},
+                                                     {"cs.html",
+                                                      {"\xF3"
+                                                       "dy"}},
+                                                     {"tr.html",
+                                                      {"t\xFC"
+                                                       "rkiye"}},
+                                                     {"legacy.html",
+                                                      {"cr\xE8me", "br\xFBl\xE9"
+                                                                   "e"}},
+                                                     {"utf16.html",
+                                                      {"no\xEBl", "qu\xE9"
+                                                                  "bec"}},
+                                                     {"notes.txt",
+                                                      {"\xE7"
+                                                       "a",
+                                                       "na\xEFve"}}};
+    std::string line;
+    int pages = 0;
+    while (std::getline(list, line)) {
+        const std::size_t tab = line.find('\t');
+        const std::size_t secondTab = line.find('\t', tab + 1);
+        const std::string name = line.substr(0, tab);
+        const std::string title = Utf8ToAnsi(line.substr(tab + 1, secondTab - tab - 1));
+        const std::string text = Utf8ToAnsi(line.substr(secondTab + 1));
+        TBaseRecord record;
+        IndexFile(MULTILINGUAL_SITE "/" + name, Root, record);
+        EXPECT_EQ(record.Caption, title) << name;
+        const std::set<std::string> words = WholeWords(title + ' ' + text);
+        for (const std::string& keyword : record.Keywords) {
+            EXPECT_TRUE(words.count(keyword)) << name << ": " << keyword;
+        }
+        const auto wanted = expected.find(name);
+        for (const std::string& word : wanted == expected.end() ? Strings() : wanted->second) {
+            EXPECT_NE(std::find(record.Keywords.begin(), record.Keywords.end(), word),
+                      record.Keywords.end())
+                << name << ": " << word;
+        }
+        ++pages;
+    }
+    EXPECT_EQ(pages, 15);
 }
 
 TEST_F(IndexTest, TextFilesGetKeywordsOnly) {
