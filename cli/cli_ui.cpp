@@ -1,15 +1,15 @@
 #include "cli/cli_ui.h"
 
-#include "platform/ansi.h"
+#include "app/engine_encoding.h"
 
 #include <iostream>
 
 void CliUi::ShowMessage(const std::string& text, const std::string&, MessageIcon icon) {
     failed_ = failed_ || icon == MessageIcon::Error;
-    std::cerr << AnsiToUtf8(text) << '\n';
+    std::cerr << EngineTextToUtf8(text) << '\n';
 }
 
 Answer CliUi::Ask(const std::string& text, const std::string&, MessageIcon, MessageButtons) {
-    std::cerr << AnsiToUtf8(text) << " No\n";
+    std::cerr << EngineTextToUtf8(text) << " No\n";
     return Answer::No;
 }

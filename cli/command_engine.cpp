@@ -1,13 +1,13 @@
 // dump, load and new: the engine file's lists as JSON, and new engine files.
 #include "app/app_settings.h"
 #include "app/application.h"
+#include "app/engine_encoding.h"
 #include "app/engine_format.h"
 #include "app/template_folders.h"
 #include "cli/cli_command.h"
 #include "cli/cli_ui.h"
 #include "cli/json_text.h"
 #include "commands/engine_file.h"
-#include "platform/ansi.h"
 #include "platform/files.h"
 #include "readers/file_buffer.h"
 
@@ -18,18 +18,18 @@
 
 namespace {
 
-std::string AnsiText(const Json& value) {
-    return Utf8ToAnsi(value.get<std::string>());
+std::string EngineText(const Json& value) {
+    return EngineTextFromUtf8(value.get<std::string>());
 }
 
 TBaseRecord LinkFromJson(const Json& item) {
     TBaseRecord link;
     link.Category = item.value("category", 0);
-    link.Caption = Utf8ToAnsi(item.value("caption", ""));
-    link.URL = Utf8ToAnsi(item.value("url", ""));
-    link.Description = Utf8ToAnsi(item.value("description", ""));
+    link.Caption = EngineTextFromUtf8(item.value("caption", ""));
+    link.URL = EngineTextFromUtf8(item.value("url", ""));
+    link.Description = EngineTextFromUtf8(item.value("description", ""));
     for (const Json& keyword : item.value("keywords", Json::array())) {
-        link.Keywords.push_back(AnsiText(keyword));
+        link.Keywords.push_back(EngineText(keyword));
     }
     return link;
 }
@@ -82,7 +82,7 @@ void ListsFromJson(std::istream& input, TWrittenLinks& links) {
     };
     const Json database = Json::parse(input, take);
     for (const Json& name : database.at("categories")) {
-        Cat->Add(AnsiText(name));
+        Cat->Add(EngineText(name));
     }
     const Json& items = database.at("links");
     if (streamed) {
@@ -121,6 +121,7 @@ int RunDump(const CliOptions& options, const std::string& engine) {
     StartCore(options);
     TFileBuffer buffer;
     OpenFileBuffer(buffer, engine);
+    EngineEncoding = EngineEncodingOf(buffer.Data);
     CliUi ui;
     if (!ReportBadCategories(ForEachEngineLink(buffer, [](TBaseRecord&&) {}), ui)) {
         return 1; // the JSON could not give the file's values back
@@ -130,7 +131,8 @@ int RunDump(const CliOptions& options, const std::string& engine) {
     for (std::int32_t i = 0; i < Cat->Count(); ++i) {
         names.push_back(Cat->GetName(i));
     }
-    std::cout << "{\n \"categories\": " << AtDepth(JsonTextList(names).dump(1), 1)
+    std::cout << "{\n \"encoding\": \"" << EncodingName(EngineEncoding)
+              << "\",\n \"categories\": " << AtDepth(JsonTextList(names).dump(1), 1)
               << ",\n \"links\": ";
     const char* separator = "[\n  ";
     ForEachEngineLink(buffer, [&](TBaseRecord&& link) {
@@ -151,6 +153,7 @@ int RunLoad(const CliOptions& options, const std::string& engine, const std::str
         return 1;
     }
     StartCore(options);
+    EngineEncoding = EngineFileEncoding(engine);
     // The links are held in their written form only: a large list then takes
     // little more memory than the engine file.
     TWrittenLinks links;

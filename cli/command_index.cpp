@@ -1,5 +1,6 @@
 // index: one file turned into a link, as the site scan does it.
 #include "app/application.h"
+#include "app/engine_encoding.h"
 #include "cli/cli_command.h"
 #include "cli/json_text.h"
 #include "indexer/document_index.h"
@@ -26,6 +27,7 @@ void AddIndexCommand(CLI::App& app, CliOptions& options) {
         const std::string fullFile = std::filesystem::absolute(*file).lexically_normal().string();
         const std::string fullEngine =
             std::filesystem::absolute(*engine).lexically_normal().string();
+        EngineEncoding = EngineFileEncoding(fullEngine);
         TBaseRecord record;
         IndexFile(fullFile, fullEngine, record);
         std::cout << LinkJson(record).dump(1) << '\n';

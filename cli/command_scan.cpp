@@ -3,6 +3,7 @@
 // and a summary at the end.
 #include "app/app_settings.h"
 #include "app/application.h"
+#include "app/engine_encoding.h"
 #include "cli/cli_command.h"
 #include "cli/cli_ui.h"
 #include "cli/json_text.h"
@@ -31,18 +32,18 @@ class ProgressReport : public ScanObserver {
         if (terminal_) {
             const double seconds = Seconds();
             std::cerr << "\r\033[K" << files_ << " files, "
-                      << static_cast<int>(seconds > 0 ? files_ / seconds : 0)
-                      << "/s: " << AnsiToUtf8(path) << std::flush;
+                      << static_cast<int>(seconds > 0 ? files_ / seconds : 0) << "/s: " << path
+                      << std::flush;
         }
     }
     void PageNotFound(const std::string& url) override {
         ++warnings_;
         EndLine();
-        std::cerr << "The page " << AnsiToUtf8(url) << " is not found.\n";
+        std::cerr << "The page " << EngineTextToUtf8(url) << " is not found.\n";
     }
     void FileFailed(const std::string& path, const std::string& reason) override {
         EndLine();
-        std::cerr << AnsiToUtf8(path) << ": " << AnsiToUtf8(reason) << "\n";
+        std::cerr << path << ": " << AnsiToUtf8(reason) << "\n";
         Failures.emplace_back(path, reason);
     }
 

@@ -1,15 +1,15 @@
 #include "cli/json_text.h"
 
 #include "app/base.h"
-#include "platform/ansi.h"
+#include "app/engine_encoding.h"
 
-Json JsonText(const std::string& ansi) {
-    return AnsiToUtf8(ansi);
+Json JsonText(const std::string& text) {
+    return EngineTextToUtf8(text);
 }
 
-Json JsonTextList(const std::vector<std::string>& ansi) {
+Json JsonTextList(const std::vector<std::string>& texts) {
     Json list = Json::array();
-    for (const std::string& text : ansi) {
+    for (const std::string& text : texts) {
         list.push_back(JsonText(text));
     }
     return list;

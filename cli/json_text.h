@@ -1,4 +1,4 @@
-// Turning the core's Windows-1252 text into JSON (UTF-8).
+// Turning the open engine's texts into JSON (UTF-8).
 #pragma once
 
 #include <nlohmann/json.hpp>
@@ -7,8 +7,8 @@
 
 using Json = nlohmann::ordered_json;
 
-Json JsonText(const std::string& ansi);
-Json JsonTextList(const std::vector<std::string>& ansi);
+Json JsonText(const std::string& text);
+Json JsonTextList(const std::vector<std::string>& texts);
 
 struct TBaseRecord;
 // One link in the form of `dump`.

@@ -1,6 +1,7 @@
 #include "commands/engine_file.h"
 
 #include "app/app_settings.h"
+#include "app/engine_encoding.h"
 #include "app/application.h"
 #include "app/documents.h"
 #include "app/engine_pages.h"
@@ -41,7 +42,9 @@ std::vector<TBadCategory> LoadLists(const std::string& path, bool& found) {
     TFileBuffer engine;
     std::vector<TBadCategory> problems;
     found = false;
+    EngineEncoding = TEngineEncoding::Windows1252;
     if (OpenFileBuffer(engine, path)) {
+        EngineEncoding = EngineEncodingOf(engine.Data);
         problems = Base->LoadFromBuffer(engine);
         Cat->LoadFromBuffer(engine);
         std::int32_t position = 0;

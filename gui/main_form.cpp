@@ -2,6 +2,7 @@
 
 #include "app/app_settings.h"
 #include "app/application.h"
+#include "app/engine_encoding.h"
 #include "commands/links_view.h"
 #include "gui/about_form.h"
 #include "gui/action_icons.h"
@@ -134,7 +135,7 @@ QMessageBox::Icon QtIcon(MessageIcon icon) {
 
 MainForm::MainForm()
     : model_(new LinksModel(this)), linksView_(new QTreeView), viewPanel_(new QLabel),
-      changedPanel_(new QLabel), hintPanel_(new QLabel) {
+      changedPanel_(new QLabel), encodingPanel_(new QLabel), hintPanel_(new QLabel) {
     setObjectName("MainForm");
     setAcceptDrops(true);
     CreateActions();
@@ -251,14 +252,17 @@ void MainForm::CreateMenusAndToolbar() {
 void MainForm::CreateStatusBar() {
     viewPanel_->setObjectName("ViewPanel");
     changedPanel_->setObjectName("ChangedPanel");
+    encodingPanel_->setObjectName("EncodingPanel");
     hintPanel_->setObjectName("HintPanel");
     viewPanel_->setFixedWidth(100);
     changedPanel_->setFixedWidth(80);
-    for (QLabel* panel : {viewPanel_, changedPanel_, hintPanel_}) {
+    encodingPanel_->setFixedWidth(100);
+    for (QLabel* panel : {viewPanel_, changedPanel_, encodingPanel_, hintPanel_}) {
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }
     statusBar()->addWidget(viewPanel_);
     statusBar()->addWidget(changedPanel_);
+    statusBar()->addWidget(encodingPanel_);
     statusBar()->addWidget(hintPanel_, 1);
 }
 
@@ -401,6 +405,7 @@ void MainForm::RefreshView() {
     }
     const bool categories = commands_->ViewAsCategories();
     viewPanel_->setText(categories ? "Categories" : "Links");
+    encodingPanel_->setText(EngineEncoding == TEngineEncoding::Utf8 ? "UTF-8" : "Windows-1252");
     linksView_->setUpdatesEnabled(false);
     model_->Reset(categories, commands_->Shown());
     linksView_->setSelectionMode(categories ? QAbstractItemView::SingleSelection

@@ -89,6 +89,7 @@ class MainForm : public QMainWindow, public WindowUi {
     std::vector<std::string> recentFiles_;
     QLabel* viewPanel_;
     QLabel* changedPanel_;
+    QLabel* encodingPanel_; // the open engine's encoding
     QLabel* hintPanel_;
     QString standingHint_;
     TAddUpdateSiteForm* progress_ = nullptr;

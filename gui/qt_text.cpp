@@ -1,16 +1,16 @@
 #include "gui/qt_text.h"
 
-#include "platform/ansi.h"
+#include "app/engine_encoding.h"
 
 #include <QFile>
 #include <QStringList>
 
-QString ToQt(const std::string& ansi) {
-    return QString::fromStdString(AnsiToUtf8(ansi));
+QString ToQt(const std::string& text) {
+    return QString::fromStdString(EngineTextToUtf8(text));
 }
 
 std::string FromQt(const QString& text) {
-    return Utf8ToAnsi(text.toStdString());
+    return EngineTextFromUtf8(text.toStdString());
 }
 
 QString PathToQt(const std::string& path) {

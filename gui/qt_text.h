@@ -1,10 +1,10 @@
-// Text crosses between the core's Windows-1252 bytes and Qt's strings here.
+// Text crosses between the open engine's encoding and Qt's strings here.
 #pragma once
 
 #include <QString>
 #include <string>
 
-QString ToQt(const std::string& ansi);
+QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
 
 // Paths are the file system's own bytes, whatever the engine's text is.

@@ -1,6 +1,7 @@
 #include "indexer/document_index.h"
 
 #include "app/app_settings.h"
+#include "app/engine_encoding.h"
 #include "convert/mp3_page.h"
 #include "convert/rtf_to_html.h"
 #include "docsift/docsift.h"
@@ -146,6 +147,13 @@ void IndexFile(const std::string& file, const std::string& root, TBaseRecord& re
     } else {
         AnalysePage(file, root, record, ratings);
     }
+    RecordFromAnsi(record);
+}
+
+void IndexPage(const std::string& page, const std::string& root, TBaseRecord& record,
+               TRatingCache* ratings) {
+    AnalysePage(page, root, record, ratings);
+    RecordFromAnsi(record);
 }
 
 void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& record,

@@ -18,6 +18,10 @@ class TRatingCache;
 void IndexFile(const std::string& file, const std::string& root, TBaseRecord& record,
                TRatingCache* ratings = nullptr);
 
+// A page as IndexFile indexes it.
+void IndexPage(const std::string& page, const std::string& root, TBaseRecord& record,
+               TRatingCache* ratings = nullptr);
+// The analysis of a page, its texts in the code page.
 void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& record,
                  TRatingCache* ratings = nullptr);
 void IndexMp3(const std::string& file, const std::string& root, TBaseRecord& record,

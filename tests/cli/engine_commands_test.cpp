@@ -41,7 +41,39 @@ TEST(CliEngine, NewLoadAndDumpKeepTheDatabase) {
 
     const CliResult dump = RunCli(WithProgramFolder() + "dump '" + engine + "'");
     ASSERT_EQ(dump.Status, 0);
-    EXPECT_EQ(nlohmann::json::parse(dump.Output), database);
+    nlohmann::json dumped = nlohmann::json::parse(dump.Output);
+    EXPECT_EQ(dumped["encoding"], "windows-1252");
+    dumped.erase("encoding");
+    EXPECT_EQ(dumped, database);
+}
+
+TEST(CliEngine, AUtf8EngineKeepsEveryCharacter) {
+    ScratchFolder folder;
+    const std::string engine = folder.Write(
+        "svx.html", "<meta charset=\"UTF-8\"><script>\r\n//Settings\r\n//DatabaseEnd\r\n</script>");
+    const nlohmann::json database = {
+        {"encoding", "utf-8"},
+        {"categories", {"\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"}},
+        {"links",
+         {{{"category", 0},
+           {"caption", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 Caf\xC3\xA9"},
+           {"url", "a.html"},
+           {"description", "\xE2\x82\xAC 3"},
+           {"keywords", {"\xE6\x9D\xB1\xE4\xBA\xAC"}}}}}};
+    const std::string json = folder.Write("database.json", database.dump());
+    ASSERT_EQ(RunCli(WithProgramFolder() + "load '" + engine + "' '" + json + "'").Status, 0);
+    std::string saved;
+    ReadWholeFile(engine, saved);
+    EXPECT_NE(
+        saved.find("  '0+\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 Caf\xC3\xA9+a.html'"),
+        std::string::npos);
+    EXPECT_EQ(nlohmann::json::parse(RunCli(WithProgramFolder() + "dump '" + engine + "'").Output),
+              database);
+    // Saved again unchanged, the file keeps every byte.
+    ASSERT_EQ(RunCli(WithProgramFolder() + "load '" + engine + "' '" + json + "'").Status, 0);
+    std::string again;
+    ReadWholeFile(engine, again);
+    EXPECT_EQ(again, saved);
 }
 
 TEST(CliEngine, FailuresEndWithTheirMessage) {
@@ -86,7 +118,8 @@ TEST(CliEngine, LinksTakenOneByOneAsFromTheWholeDocument) {
     EXPECT_EQ(text, nlohmann::ordered_json::parse(text).dump(1) + "\n");
     EXPECT_EQ(nlohmann::json::parse(text)["links"].size(), 2u);
     ASSERT_EQ(load(R"({"categories":[],"links":[]})").Status, 0);
-    EXPECT_EQ(dump(), "{\n \"categories\": [],\n \"links\": []\n}\n");
+    EXPECT_EQ(dump(),
+              "{\n \"encoding\": \"windows-1252\",\n \"categories\": [],\n \"links\": []\n}\n");
 
     EXPECT_EQ(load(R"({"links":[{"caption":5}],"categories":[[1]]})").Output,
               "[json.exception.type_error.302] type must be string, but is array\n");

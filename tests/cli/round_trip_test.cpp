@@ -27,7 +27,9 @@ nlohmann::json ToJson(const RandomDatabase& database) {
                          {"description", AnsiToUtf8(link.Description)},
                          {"keywords", Utf8List(link.Keywords)}});
     }
-    return {{"categories", Utf8List(database.Categories)}, {"links", links}};
+    return {{"encoding", "windows-1252"},
+            {"categories", Utf8List(database.Categories)},
+            {"links", links}};
 }
 
 } // namespace

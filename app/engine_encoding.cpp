@@ -1,0 +1,118 @@
+#include "app/engine_encoding.h"
+
+#include "app/app_settings.h"
+#include "app/base.h"
+#include "platform/ansi.h"
+#include "platform/files.h"
+
+#include <cstdint>
+#include <unicode/utf8.h>
+
+TEngineEncoding EngineEncoding = TEngineEncoding::Windows1252;
+
+namespace {
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Whether text holds word at offset at, ignoring the case of ASCII letters.
+bool HasAt(const std::string& text, std::size_t at, const std::string& word) {
+    if (at + word.size() > text.size()) {
+        return false;
+    }
+    for (std::size_t k = 0; k < word.size(); ++k) {
+        if (LowerAscii(text[at + k]) != word[k]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The offset of the first occurrence of word (lower case) in text[0, end), or end.
+std::size_t Find(const std::string& text, const std::string& word, std::size_t from,
+                 std::size_t end) {
+    for (std::size_t at = from; at + word.size() <= end; ++at) {
+        if (HasAt(text, at, word)) {
+            return at;
+        }
+    }
+    return end;
+}
+
+// The text with each malformed UTF-8 sequence replaced by U+FFFD.
+std::string WellFormedUtf8(const std::string& text) {
+    const auto* const s = reinterpret_cast<const std::uint8_t*>(text.data());
+    const auto length = static_cast<std::int32_t>(text.size());
+    std::string out;
+    out.reserve(text.size());
+    for (std::int32_t i = 0; i < length;) {
+        const std::int32_t start = i;
+        UChar32 c;
+        U8_NEXT(s, i, length, c);
+        if (c < 0) {
+            out += "\xEF\xBF\xBD";
+        } else {
+            out.append(text, static_cast<std::size_t>(start), static_cast<std::size_t>(i - start));
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+TEngineEncoding EngineEncodingOf(const std::string& content) {
+    if (content.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        return TEngineEncoding::Utf8;
+    }
+    std::string signature;
+    for (const char c : AppSettings.BeginSignature) {
+        signature += LowerAscii(c);
+    }
+    const std::size_t head =
+        signature.empty() ? content.size() : Find(content, signature, 0, content.size());
+    for (std::size_t at = Find(content, "charset", 0, head); at < head;
+         at = Find(content, "charset", at + 1, head)) {
+        std::size_t value = at + 7;
+        while (value < head &&
+               std::string(" \t\r\n\"'=").find(content[value]) != std::string::npos) {
+            ++value;
+        }
+        if (HasAt(content, value, "utf-8") || HasAt(content, value, "utf8")) {
+            return TEngineEncoding::Utf8;
+        }
+    }
+    return TEngineEncoding::Windows1252;
+}
+
+TEngineEncoding EngineFileEncoding(const std::string& path) {
+    std::string content;
+    return ReadWholeFile(path, content) ? EngineEncodingOf(content) : TEngineEncoding::Windows1252;
+}
+
+const char* EncodingName(TEngineEncoding encoding) {
+    return encoding == TEngineEncoding::Utf8 ? "utf-8" : "windows-1252";
+}
+
+std::string EngineTextToUtf8(const std::string& text) {
+    return EngineEncoding == TEngineEncoding::Utf8 ? WellFormedUtf8(text) : AnsiToUtf8(text);
+}
+
+std::string EngineTextFromUtf8(const std::string& utf8) {
+    return EngineEncoding == TEngineEncoding::Utf8 ? WellFormedUtf8(utf8) : Utf8ToAnsi(utf8);
+}
+
+std::string EngineTextFromAnsi(const std::string& ansi) {
+    return EngineEncoding == TEngineEncoding::Utf8 ? AnsiToUtf8(ansi) : ansi;
+}
+
+void RecordFromAnsi(TBaseRecord& record) {
+    if (EngineEncoding == TEngineEncoding::Windows1252) {
+        return;
+    }
+    record.Caption = AnsiToUtf8(record.Caption);
+    record.Description = AnsiToUtf8(record.Description);
+    for (std::string& keyword : record.Keywords) {
+        keyword = AnsiToUtf8(keyword);
+    }
+}

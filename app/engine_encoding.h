@@ -1,0 +1,34 @@
+// The encoding of an engine file's texts: Windows-1252, the code page, as the
+// format has always been, or UTF-8 when the page says so.
+#pragma once
+
+#include <string>
+
+enum class TEngineEncoding { Windows1252, Utf8 };
+
+// UTF-8 when the content starts with a UTF-8 byte-order mark, or when the text
+// before its begin signature holds "charset" followed by spaces, quotes or "="
+// and then "utf-8" or "utf8" (in any case), as a meta element or a comment of
+// the script does; otherwise Windows-1252.
+TEngineEncoding EngineEncodingOf(const std::string& content);
+
+// The same for the file at path; Windows-1252 when it cannot be read.
+TEngineEncoding EngineFileEncoding(const std::string& path);
+
+// "utf-8" or "windows-1252".
+const char* EncodingName(TEngineEncoding encoding);
+
+// The encoding of the engine file open now, read with its lists.
+extern TEngineEncoding EngineEncoding;
+
+// A text of the open engine as UTF-8 (in a UTF-8 engine a malformed sequence
+// reads as U+FFFD), and the other way.
+std::string EngineTextToUtf8(const std::string& text);
+std::string EngineTextFromUtf8(const std::string& utf8);
+// A text of the code page, as the indexer gives it, in the open engine's encoding.
+std::string EngineTextFromAnsi(const std::string& ansi);
+
+struct TBaseRecord;
+// The caption, description and keywords of a link the indexer made (in the
+// code page) in the open engine's encoding; the address stays as it is.
+void RecordFromAnsi(TBaseRecord& record);

@@ -1,0 +1,46 @@
+#include "app/app_settings.h"
+#include "app/base.h"
+#include "app/engine_encoding.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEngineEncoding Of(const std::string& content) {
+    AppSettings.BeginSignature = "//Settings";
+    return EngineEncodingOf(content);
+}
+
+} // namespace
+
+TEST(EngineEncoding, ADeclarationBeforeTheSignatureOrAMarkMakesUtf8) {
+    const auto utf8 = TEngineEncoding::Utf8;
+    const auto ansi = TEngineEncoding::Windows1252;
+    EXPECT_EQ(Of("\xEF\xBB\xBF<script>//Settings"), utf8);
+    EXPECT_EQ(Of("<META CHARSET=\"UTF-8\"><script>//Settings"), utf8);
+    EXPECT_EQ(
+        Of("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf8\">//Settings"),
+        utf8);
+    EXPECT_EQ(Of("// charset = 'utf-8'\n//Settings"), utf8);
+    EXPECT_EQ(Of("<meta charset=\"windows-1252\"><script>//Settings"), ansi);
+    EXPECT_EQ(Of("<script>//Settings\n//DatabaseEnd charset=utf-8"), ansi);
+    EXPECT_EQ(Of("no engine at all"), ansi);
+}
+
+TEST(EngineEncoding, TextsCrossInTheOpenEnginesEncoding) {
+    EngineEncoding = TEngineEncoding::Utf8;
+    EXPECT_EQ(EngineTextToUtf8("Caf\xC3\xA9 \xE9"), "Caf\xC3\xA9 \xEF\xBF\xBD");
+    EXPECT_EQ(EngineTextFromUtf8("\xE6\x97\xA5"), "\xE6\x97\xA5");
+    TBaseRecord record;
+    record.Caption = "Caf\xE9";
+    record.URL = "caf%C3%A9.html";
+    record.Keywords = {"caf\xE9"};
+    RecordFromAnsi(record);
+    EXPECT_EQ(record.Caption, "Caf\xC3\xA9");
+    EXPECT_EQ(record.URL, "caf%C3%A9.html");
+    EXPECT_EQ(record.Keywords, std::vector<std::string>{"caf\xC3\xA9"});
+
+    EngineEncoding = TEngineEncoding::Windows1252;
+    EXPECT_EQ(EngineTextToUtf8("Caf\xE9"), "Caf\xC3\xA9");
+    EXPECT_EQ(EngineTextFromUtf8("\xE6\x97\xA5 Caf\xC3\xA9"), "? Caf\xE9");
+}
