@@ -8,6 +8,7 @@
 #   dark            under a dark desktop theme (GTK's Adwaita dark)
 #   update-summary  an update over a site whose pages are partly gone, its
 #                   warnings skipped: the summary of the missing pages
+#   utf-8           a UTF-8 engine with texts in Latin, Cyrillic and Greek
 # Runs the README's run command first.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -41,6 +42,19 @@ case "$case" in
     rm -rf "$scratch/site/lessons"
     site="$scratch/site"
     keys=(key ctrl+F4 sleep 2 key alt+k)
+    ;;
+  utf-8)
+    # A UTF-8 engine (its byte-order mark says so) with texts in three scripts.
+    site="$scratch/site"
+    mkdir -p "$site"
+    printf '\xEF\xBB\xBF//Settings\n//DatabaseEnd\n' >"$site/svxdb.js"
+    printf '%s' '{"categories":["Café","Москва","Αθήνα"],"links":[
+      {"category":0,"caption":"Crème brûlée","url":"fr/creme.html","keywords":["crème","brûlée"]},
+      {"category":1,"caption":"Привет, мир","url":"ru/privet.html","keywords":["привет","мир"]},
+      {"category":2,"caption":"Καλημέρα κόσμε","url":"el/kalimera.html","keywords":["καλημέρα"]}]}' \
+      >"$scratch/utf8.json"
+    "$bin/sitevane-cli" load "$site/svxdb.js" "$scratch/utf8.json"
+    keys=()
     ;;
   *)
     echo "screenshot.sh: unknown case $case" >&2
