@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <unicode/utf8.h>
+#include <vector>
 
 TEngineEncoding EngineEncoding = TEngineEncoding::Windows1252;
 
@@ -59,18 +60,21 @@ std::string WellFormedUtf8(const std::string& text) {
     return out;
 }
 
-} // namespace
-
-TEngineEncoding EngineEncodingOf(const std::string& content) {
-    if (content.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        return TEngineEncoding::Utf8;
-    }
+// The offset of the begin signature in content (the end of its head), or
+// the content's size.
+std::size_t HeadEnd(const std::string& content) {
     std::string signature;
     for (const char c : AppSettings.BeginSignature) {
         signature += LowerAscii(c);
     }
-    const std::size_t head =
-        signature.empty() ? content.size() : Find(content, signature, 0, content.size());
+    return signature.empty() ? content.size() : Find(content, signature, 0, content.size());
+}
+
+// The offsets of the charset labels that the head of content declares: each
+// after "charset" and the spaces, quotes and "=" that follow it.
+std::vector<std::size_t> DeclaredLabels(const std::string& content) {
+    const std::size_t head = HeadEnd(content);
+    std::vector<std::size_t> labels;
     for (std::size_t at = Find(content, "charset", 0, head); at < head;
          at = Find(content, "charset", at + 1, head)) {
         std::size_t value = at + 7;
@@ -78,11 +82,58 @@ TEngineEncoding EngineEncodingOf(const std::string& content) {
                std::string(" \t\r\n\"'=").find(content[value]) != std::string::npos) {
             ++value;
         }
-        if (HasAt(content, value, "utf-8") || HasAt(content, value, "utf8")) {
+        labels.push_back(value);
+    }
+    return labels;
+}
+
+bool IsLabelByte(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '_' || c == ':' || c == '.';
+}
+
+constexpr const char* ByteOrderMark = "\xEF\xBB\xBF";
+
+} // namespace
+
+TEngineEncoding EngineEncodingOf(const std::string& content) {
+    if (content.compare(0, 3, ByteOrderMark) == 0) {
+        return TEngineEncoding::Utf8;
+    }
+    for (const std::size_t label : DeclaredLabels(content)) {
+        if (HasAt(content, label, "utf-8") || HasAt(content, label, "utf8")) {
             return TEngineEncoding::Utf8;
         }
     }
     return TEngineEncoding::Windows1252;
+}
+
+std::string EngineInUtf8(const std::string& content) {
+    if (EngineEncodingOf(content) == TEngineEncoding::Utf8) {
+        return content;
+    }
+    std::string page = AnsiToUtf8(content);
+    const std::vector<std::size_t> labels = DeclaredLabels(page);
+    for (auto label = labels.rbegin(); label != labels.rend(); ++label) {
+        std::size_t end = *label;
+        while (end < page.size() && IsLabelByte(page[end])) {
+            ++end;
+        }
+        page.replace(*label, end - *label, "utf-8");
+    }
+    if (!labels.empty()) {
+        return page;
+    }
+    const std::size_t head = HeadEnd(page);
+    std::size_t headTag = Find(page, "<head", 0, head);
+    while (headTag < head && page.find_first_of("> \t\r\n", headTag + 5) != headTag + 5) {
+        headTag = Find(page, "<head", headTag + 1, head); // "<header" is no head
+    }
+    const std::size_t headTagEnd = headTag < head ? page.find('>', headTag) : std::string::npos;
+    if (headTagEnd < head) {
+        return page.insert(headTagEnd + 1, "<meta charset=\"utf-8\">");
+    }
+    return ByteOrderMark + page;
 }
 
 TEngineEncoding EngineFileEncoding(const std::string& path) {

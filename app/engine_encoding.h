@@ -15,6 +15,13 @@ TEngineEncoding EngineEncodingOf(const std::string& content);
 // The same for the file at path; Windows-1252 when it cannot be read.
 TEngineEncoding EngineFileEncoding(const std::string& path);
 
+// The content of a Windows-1252 engine file as a UTF-8 one: the whole page
+// transcoded, and the charset it declares before its database changed to
+// "utf-8"; without one, a meta element is added after its head tag, or, in a
+// page without a head (a script), a byte-order mark before it. A UTF-8
+// engine's content comes back as it is.
+std::string EngineInUtf8(const std::string& content);
+
 // "utf-8" or "windows-1252".
 const char* EncodingName(TEngineEncoding encoding);
 

@@ -202,6 +202,24 @@ void AddEngineCommands(CLI::App& app, CliOptions& options) {
     load->callback(
         [&options, engine, second] { options.ExitStatus = RunLoad(options, *engine, *second); });
 
+    auto encoding = std::make_shared<std::string>();
+    CLI::App* convert = app.add_subcommand(
+        "convert-engine",
+        "Turn ENGINE into a UTF-8 engine: its whole page and its declared charset");
+    convert->add_option("ENGINE", *engine, "the engine file")->required();
+    convert->add_option("--to", *encoding, "the new encoding")
+        ->required()
+        ->check(CLI::IsMember({"utf-8"}));
+    convert->callback([&options, engine] {
+        if (!CanReadInput(*engine)) {
+            options.ExitStatus = 1;
+            return;
+        }
+        StartCore(options);
+        CliUi ui;
+        options.ExitStatus = ConvertEngineToUtf8(*engine, ui) ? 0 : 1;
+    });
+
     CLI::App* create = app.add_subcommand("new", "Create ENGINE from the template TEMPLATE");
     create->add_option("ENGINE", *engine, "the new engine file")->required();
     create->add_option("TEMPLATE", *second, "the template's name, for instance Standard")

@@ -1,9 +1,9 @@
 #include "commands/engine_file.h"
 
 #include "app/app_settings.h"
-#include "app/engine_encoding.h"
 #include "app/application.h"
 #include "app/documents.h"
+#include "app/engine_encoding.h"
 #include "app/engine_pages.h"
 #include "app/template_folders.h"
 #include "platform/ansi.h"
@@ -233,6 +233,22 @@ bool SaveEngineWithLinks(const LinksWriter& writeLinks, Ui& ui) {
     const FileReplacement::Status committed = replacement.Commit("~temp1~");
     if (committed != FileReplacement::Status::Done) {
         ShowError(ui, SaveFailure(committed, EngineFileName, replacement.Error()));
+        return false;
+    }
+    return true;
+}
+
+bool ConvertEngineToUtf8(const std::string& path, Ui& ui) {
+    FileReplacement replacement;
+    std::string content;
+    FileReplacement::Status status = replacement.Begin(path, "~temp~", content);
+    if (status == FileReplacement::Status::Done) {
+        status = replacement.Output().Write(EngineInUtf8(content))
+                     ? replacement.Commit("~temp1~")
+                     : FileReplacement::Status::CannotWrite;
+    }
+    if (status != FileReplacement::Status::Done) {
+        ShowError(ui, SaveFailure(status, path, replacement.Error()));
         return false;
     }
     return true;

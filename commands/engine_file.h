@@ -37,6 +37,10 @@ class OutputFile;
 // SaveEngine with the link arrays written by writeLinks in place of the base's.
 using LinksWriter = std::function<bool(OutputFile&)>;
 bool SaveEngineWithLinks(const LinksWriter& writeLinks, Ui& ui);
+
+// Turns the engine file at path into a UTF-8 one (EngineInUtf8), replacing it
+// as a save does; false, with the message shown, when it cannot be written.
+bool ConvertEngineToUtf8(const std::string& path, Ui& ui);
 bool SaveEngineAs(const std::string& path, Ui& ui);
 bool BuildInto(const std::string& path, Ui& ui);
 bool SaveEngineAsTemplate(const std::string& templateName, Ui& ui);

@@ -44,3 +44,17 @@ TEST(EngineEncoding, TextsCrossInTheOpenEnginesEncoding) {
     EXPECT_EQ(EngineTextToUtf8("Caf\xE9"), "Caf\xC3\xA9");
     EXPECT_EQ(EngineTextFromUtf8("\xE6\x97\xA5 Caf\xC3\xA9"), "? Caf\xE9");
 }
+
+TEST(EngineEncoding, ConversionToUtf8ChangesTheDeclarationAndNothingElse) {
+    AppSettings.BeginSignature = "//Settings";
+    EXPECT_EQ(EngineInUtf8("<head><meta charset=\"ISO-8859-1\"><title>Caf\xE9</title>\n"
+                           "<script>//Settings\nvar cg=new Array('\x80');"),
+              "<head><meta charset=\"utf-8\"><title>Caf\xC3\xA9</title>\n"
+              "<script>//Settings\nvar cg=new Array('\xE2\x82\xAC');");
+    EXPECT_EQ(EngineInUtf8("<HEAD lang=fr><header>x</header><script>//Settings"),
+              "<HEAD lang=fr><meta charset=\"utf-8\"><header>x</header><script>//Settings");
+    EXPECT_EQ(EngineInUtf8("<header>\xE9</header>//Settings"),
+              "\xEF\xBB\xBF<header>\xC3\xA9</header>//Settings");
+    const std::string utf8 = "// charset=utf-8\n//Settings\n'\xC3\xA9'";
+    EXPECT_EQ(EngineInUtf8(utf8), utf8);
+}

@@ -76,6 +76,25 @@ TEST(CliEngine, AUtf8EngineKeepsEveryCharacter) {
     EXPECT_EQ(again, saved);
 }
 
+TEST(CliEngine, ConvertEngineKeepsEveryText) {
+    ScratchFolder folder;
+    const std::string engine = folder.Path() + "svxdb.js";
+    ASSERT_EQ(RunCli(WithProgramFolder() + "new '" + engine + "' Standard").Status, 0);
+    const std::string json = folder.Write(
+        "database.json", R"({"categories":["Caf\u00e9"],"links":[{"caption":"\u20ac 3"}]})");
+    ASSERT_EQ(RunCli(WithProgramFolder() + "load '" + engine + "' '" + json + "'").Status, 0);
+    const auto dump = [&] {
+        return nlohmann::json::parse(RunCli(WithProgramFolder() + "dump '" + engine + "'").Output);
+    };
+    nlohmann::json before = dump();
+    ASSERT_EQ(RunCli(WithProgramFolder() + "convert-engine '" + engine + "' --to utf-8").Status, 0);
+    nlohmann::json after = dump();
+    EXPECT_EQ(after["encoding"], "utf-8");
+    before.erase("encoding");
+    after.erase("encoding");
+    EXPECT_EQ(after, before);
+}
+
 TEST(CliEngine, FailuresEndWithTheirMessage) {
     ScratchFolder folder;
     const std::string page = folder.Write("page.html", "<html>no engine</html>");
