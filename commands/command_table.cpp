@@ -1,6 +1,6 @@
 #include "commands/command_table.h"
 
-const std::array<CommandInfo, 32> CommandTable{{
+const std::array<CommandInfo, 33> CommandTable{{
     {Action::FileNew, "FileNew", "&New...", "", "Create a New Search Engine", false},
     {Action::FileOpen, "FileOpen", "&Open...", "", "Open an Existing Search Engine", false},
     {Action::FileSave, "FileSave", "&Save", "Ctrl+S", "Save the Search Engine", true},
@@ -9,6 +9,8 @@ const std::array<CommandInfo, 32> CommandTable{{
      "Save this Engine as a Template", true},
     {Action::FileBuildIn, "FileBuildIn", "&Build in...", "", "Build into an Existing File", true},
     {Action::FileImport, "FileImport", "&Import Links...", "", "Import Links", true},
+    {Action::FileConvertToUtf8, "FileConvertToUtf8", "Convert to &UTF-8", "",
+     "Keep this Engine's Texts in UTF-8", true},
     {Action::FilePreview, "FilePreview", "&Show The Search", "F12", "Show in the Browser", true},
     {Action::FileExit, "FileExit", "E&xit", "Alt+X", "Exit the Program", false},
     {Action::EditAdd, "EditAdd", "Add &File...", "Ins", "Add", true},

@@ -12,6 +12,7 @@ enum class Action {
     FileSaveAsTemplate,
     FileBuildIn,
     FileImport,
+    FileConvertToUtf8,
     FilePreview,
     FileExit,
     EditAdd,
@@ -48,7 +49,7 @@ struct CommandInfo {
     bool Document; // disabled until an engine file is loaded
 };
 
-extern const std::array<CommandInfo, 32> CommandTable;
+extern const std::array<CommandInfo, 33> CommandTable;
 
 const CommandInfo& InfoOf(Action action);
 

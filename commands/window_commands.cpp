@@ -117,6 +117,8 @@ void WindowCommands::Dispatch(Action action) {
         return FileSaveAsTemplate();
     case Action::FileBuildIn:
         return FileBuildIn();
+    case Action::FileConvertToUtf8:
+        return FileConvertToUtf8();
     case Action::FileImport:
         return FileImport();
     case Action::FilePreview:
@@ -341,6 +343,13 @@ void WindowCommands::FileSaveAsTemplate() {
 
 void WindowCommands::FileBuildIn() {
     SaveInto(false, BuildInto);
+}
+
+// Saves the lists, converts the file and opens it again in its new encoding.
+void WindowCommands::FileConvertToUtf8() {
+    if (SaveEngine(ui_) && ConvertEngineToUtf8(EngineFileName, ui_)) {
+        OpenEngineFile(EngineFileName);
+    }
 }
 
 // Save As and Build in: the lists go into a file the person chooses.

@@ -75,6 +75,7 @@ class WindowCommands {
     void FileSaveAs();
     void FileSaveAsTemplate();
     void FileBuildIn();
+    void FileConvertToUtf8();
     void FileImport();
     void SaveInto(bool askOverwrite, bool (*save)(const std::string&, Ui&));
     void EngineSavedUnderNewName(bool saved);

@@ -1,4 +1,5 @@
 #include "app/app_settings.h"
+#include "app/engine_encoding.h"
 #include "commands/engine_file.h"
 #include "platform/files.h"
 #include "support/fake_programs.h"
@@ -563,3 +564,23 @@ TEST_F(WindowTest, ViewsSwitchAndRedraw) {
 }
 
 } // namespace
+
+TEST_F(WindowTest, ConvertToUtf8SavesFirstAndReopensInUtf8) {
+    Window->HandleCommandLine({Folder.Write(
+        "svxdb.js", "<script>\r\n//Settings\r\nvar ln=new Array(\r\n  '0+Caf\xE9+a.html'\r\n);\r\n"
+                    "var cg=new Array(\r\n  'Caf\xE9s'\r\n);\r\n//DatabaseEnd\r\n</script>\r\n")});
+    Person.ChosenPaths = {Folder.Write("other.js",
+                                       "//Settings\r\nvar ln=new Array(\r\n"
+                                       "  '0+Th\xE9+b.html'\r\n);\r\n//DatabaseEnd\r\n")};
+    Window->Run(Action::FileImport);
+    ASSERT_FALSE(Window->EngineSaved());
+
+    Window->Run(Action::FileConvertToUtf8);
+    EXPECT_EQ(EngineEncoding, TEngineEncoding::Utf8);
+    EXPECT_TRUE(Window->EngineSaved());
+    EXPECT_EQ(Base->GetLink(0).Caption, "Caf\xC3\xA9");
+    EXPECT_EQ(Base->GetLink(1).Caption, "Th\xC3\xA9");
+    EXPECT_EQ(Cat->GetName(0), "Caf\xC3\xA9s");
+    EXPECT_EQ(Content(EngineFileName).compare(0, 3, "\xEF\xBB\xBF"), 0);
+    EngineEncoding = TEngineEncoding::Windows1252;
+}
