@@ -121,19 +121,18 @@ std::string EngineInUtf8(const std::string& content) {
         }
         page.replace(*label, end - *label, "utf-8");
     }
-    if (!labels.empty()) {
-        return page;
-    }
     const std::size_t head = HeadEnd(page);
     std::size_t headTag = Find(page, "<head", 0, head);
     while (headTag < head && page.find_first_of("> \t\r\n", headTag + 5) != headTag + 5) {
         headTag = Find(page, "<head", headTag + 1, head); // "<header" is no head
     }
     const std::size_t headTagEnd = headTag < head ? page.find('>', headTag) : std::string::npos;
-    if (headTagEnd < head) {
-        return page.insert(headTagEnd + 1, "<meta charset=\"utf-8\">");
+    if (headTagEnd >= head) {
+        // A script: the page that includes it may name another charset, and
+        // browsers take a byte-order mark over that.
+        return ByteOrderMark + page;
     }
-    return ByteOrderMark + page;
+    return labels.empty() ? page.insert(headTagEnd + 1, "<meta charset=\"utf-8\">") : page;
 }
 
 TEngineEncoding EngineFileEncoding(const std::string& path) {

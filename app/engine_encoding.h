@@ -16,10 +16,11 @@ TEngineEncoding EngineEncodingOf(const std::string& content);
 TEngineEncoding EngineFileEncoding(const std::string& path);
 
 // The content of a Windows-1252 engine file as a UTF-8 one: the whole page
-// transcoded, and the charset it declares before its database changed to
-// "utf-8"; without one, a meta element is added after its head tag, or, in a
-// page without a head (a script), a byte-order mark before it. A UTF-8
-// engine's content comes back as it is.
+// transcoded, and the charsets it declares before its database changed to
+// "utf-8"; a page with a head tag but no declaration gets a meta element
+// after it, and a script (no head tag) a byte-order mark, which browsers
+// take over the charset of the element that includes it. A UTF-8 engine's
+// content comes back as it is.
 std::string EngineInUtf8(const std::string& content);
 
 // "utf-8" or "windows-1252".

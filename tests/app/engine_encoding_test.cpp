@@ -55,6 +55,8 @@ TEST(EngineEncoding, ConversionToUtf8ChangesTheDeclarationAndNothingElse) {
               "<HEAD lang=fr><meta charset=\"utf-8\"><header>x</header><script>//Settings");
     EXPECT_EQ(EngineInUtf8("<header>\xE9</header>//Settings"),
               "\xEF\xBB\xBF<header>\xC3\xA9</header>//Settings");
+    EXPECT_EQ(EngineInUtf8("// <script charset=\"windows-1252\">\n//Settings"),
+              "\xEF\xBB\xBF// <script charset=\"utf-8\">\n//Settings");
     const std::string utf8 = "// charset=utf-8\n//Settings\n'\xC3\xA9'";
     EXPECT_EQ(EngineInUtf8(utf8), utf8);
 }

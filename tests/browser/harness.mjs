@@ -11,12 +11,14 @@ const root = resolve(new URL("../..", import.meta.url).pathname);
 export const cli = process.env.SITEVANE_CLI ?? join(root, "build/bin/sitevane-cli");
 const setup = join(cli, "..");
 
-// Creates a folder with an engine file made from a template and filled with the
-// database (the JSON form of `sitevane-cli dump`); returns the folder.
-export function makeEngine(template, engineName, database) {
+// Creates a folder with an engine file made from a template (turned into a
+// UTF-8 engine when asked) and filled with the database (the JSON form of
+// `sitevane-cli dump`); returns the folder.
+export function makeEngine(template, engineName, database, { utf8 = false } = {}) {
   const folder = mkdtempSync(join(tmpdir(), "sitevane-browser-"));
   const engine = join(folder, engineName);
   execFileSync(cli, ["--setup", setup, "new", engine, template]);
+  if (utf8) execFileSync(cli, ["--setup", setup, "convert-engine", engine, "--to", "utf-8"]);
   const json = join(folder, "database.json");
   writeFileSync(json, JSON.stringify(database));
   execFileSync(cli, ["--setup", setup, "load", engine, json]);

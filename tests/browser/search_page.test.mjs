@@ -293,6 +293,34 @@ test("the caption or a keyword that is the query ranks first; prefixes, one typo
   await page.close();
 });
 
+for (const [template, engine, shown] of [["Standard", "find.html", "find.html"], ["Script", "svxdb.js", "search.html"]]) {
+  test(`a UTF-8 engine finds and marks words of every script (${template})`, async () => {
+    const folder = makeEngine(
+      template,
+      engine,
+      {
+        categories: [],
+        links: [
+          { category: 0, caption: "Café au lait", url: "a.html", description: "", keywords: ["café"] },
+          { category: 0, caption: "Größe der Segel", url: "b.html", description: "", keywords: [] },
+          { category: 0, caption: "Привет, мир", url: "c.html", description: "", keywords: ["привет"] },
+          { category: 0, caption: "東京大学", url: "d.html", description: "", keywords: ["東京"] },
+        ],
+      },
+      { utf8: true },
+    );
+    const { page, problems } = await open(browser, join(folder, shown));
+    const found = async (text) => (await search(page, text)).map((result) => [result.caption, result.marks]);
+    assert.deepEqual(await found("café"), [["Café au lait", ["Café"]]]);
+    assert.deepEqual(await found("cafe"), [["Café au lait", ["Café"]]]);
+    assert.deepEqual(await found("größe"), [["Größe der Segel", ["Größe"]]]);
+    assert.deepEqual(await found("привет"), [["Привет, мир", ["Привет"]]]);
+    assert.deepEqual((await found("東京")).map(([caption]) => caption), ["東京大学"]);
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+}
+
 test("reading in idle time ends over elements that are no links", async () => {
   const folder = handWrittenEngine([["0+Harbour+a.html", "", "harbour"], ["0", "", ""]]);
   const page = await browser.newPage();
