@@ -210,7 +210,8 @@ void AddEngineCommands(CLI::App& app, CliOptions& options) {
     convert->add_option("--to", *encoding, "the new encoding")
         ->required()
         ->check(CLI::IsMember({"utf-8"}));
-    convert->callback([&options, engine] {
+    // The callback holds encoding, which CLI11 fills, as long as the command lives.
+    convert->callback([&options, engine, encoding] {
         if (!CanReadInput(*engine)) {
             options.ExitStatus = 1;
             return;
