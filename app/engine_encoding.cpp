@@ -13,17 +13,14 @@ TEngineEncoding EngineEncoding = TEngineEncoding::Windows1252;
 
 namespace {
 
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Whether text holds word at offset at, ignoring the case of ASCII letters.
+// Whether text holds word (ASCII, in lower case) at offset at, in any case.
 bool HasAt(const std::string& text, std::size_t at, const std::string& word) {
     if (at + word.size() > text.size()) {
         return false;
     }
     for (std::size_t k = 0; k < word.size(); ++k) {
-        if (LowerAscii(text[at + k]) != word[k]) {
+        if (AnsiLower(static_cast<unsigned char>(text[at + k])) !=
+            static_cast<unsigned char>(word[k])) {
             return false;
         }
     }
@@ -63,10 +60,7 @@ std::string WellFormedUtf8(const std::string& text) {
 // The offset of the begin signature in content (the end of its head), or
 // the content's size.
 std::size_t HeadEnd(const std::string& content) {
-    std::string signature;
-    for (const char c : AppSettings.BeginSignature) {
-        signature += LowerAscii(c);
-    }
+    const std::string signature = AnsiLowerCase(AppSettings.BeginSignature);
     return signature.empty() ? content.size() : Find(content, signature, 0, content.size());
 }
 
@@ -150,10 +144,6 @@ std::string EngineTextToUtf8(const std::string& text) {
 
 std::string EngineTextFromUtf8(const std::string& utf8) {
     return EngineEncoding == TEngineEncoding::Utf8 ? WellFormedUtf8(utf8) : Utf8ToAnsi(utf8);
-}
-
-std::string EngineTextFromAnsi(const std::string& ansi) {
-    return EngineEncoding == TEngineEncoding::Utf8 ? AnsiToUtf8(ansi) : ansi;
 }
 
 void RecordFromAnsi(TBaseRecord& record) {

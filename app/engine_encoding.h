@@ -33,8 +33,6 @@ extern TEngineEncoding EngineEncoding;
 // reads as U+FFFD), and the other way.
 std::string EngineTextToUtf8(const std::string& text);
 std::string EngineTextFromUtf8(const std::string& utf8);
-// A text of the code page, as the indexer gives it, in the open engine's encoding.
-std::string EngineTextFromAnsi(const std::string& ansi);
 
 struct TBaseRecord;
 // The caption, description and keywords of a link the indexer made (in the

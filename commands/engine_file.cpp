@@ -9,6 +9,7 @@
 #include "platform/ansi.h"
 #include "platform/file_replacement.h"
 #include "platform/files.h"
+#include "platform/integer_text.h"
 #include "readers/file_buffer.h"
 
 #include <algorithm>
@@ -99,14 +100,11 @@ std::string SaveFailure(FileReplacement::Status status, const std::string& path,
 // A file name as a relative URL in a src attribute: bytes that the URL or the
 // attribute would read otherwise are written as %XX.
 std::string AsSourceUrl(const std::string& name) {
-    static const char* const Hex = "0123456789ABCDEF";
     std::string url;
     for (const char c : name) {
         const unsigned char byte = static_cast<unsigned char>(c);
         if (byte <= 0x20 || byte >= 0x7F || std::strchr("\"%#?<>&'\\", c) != nullptr) {
-            url += '%';
-            url += Hex[byte >> 4];
-            url += Hex[byte & 15];
+            url += '%' + TwoHexDigits(byte);
         } else {
             url += c;
         }
@@ -213,45 +211,55 @@ bool SaveEngine(Ui& ui) {
     return SaveEngineWithLinks([](OutputFile& file) { return Base->WriteToFile(file); }, ui);
 }
 
-bool SaveEngineWithLinks(const LinksWriter& writeLinks, Ui& ui) {
+namespace {
+
+// Replaces the engine file at path with what write makes of its content, as
+// every save does. write answers the message to show, CannotSaveMessage when
+// the output could not be written, or nothing when it holds the new file.
+using ContentWriter = std::function<const char*(std::string& content, OutputFile& output)>;
+bool ReplaceEngineFile(const std::string& path, const ContentWriter& write, Ui& ui) {
     FileReplacement replacement;
     std::string content;
-    const FileReplacement::Status status = replacement.Begin(EngineFileName, "~temp~", content);
+    const FileReplacement::Status status = replacement.Begin(path, "~temp~", content);
     if (status != FileReplacement::Status::Done) {
-        ShowError(ui, SaveFailure(status, EngineFileName, replacement.Error()));
+        ShowError(ui, SaveFailure(status, path, replacement.Error()));
         return false;
     }
-    TFileBuffer page;
-    AssignBuffer(page, std::move(content));
-    if (const char* failure = WriteNewEngine(page, replacement.Output(), writeLinks)) {
+    if (const char* failure = write(content, replacement.Output())) {
         ShowError(ui, failure == CannotSaveMessage
-                          ? SaveFailure(FileReplacement::Status::CannotWrite, EngineFileName,
+                          ? SaveFailure(FileReplacement::Status::CannotWrite, path,
                                         replacement.Output().Error())
                           : std::string(failure));
         return false;
     }
     const FileReplacement::Status committed = replacement.Commit("~temp1~");
     if (committed != FileReplacement::Status::Done) {
-        ShowError(ui, SaveFailure(committed, EngineFileName, replacement.Error()));
+        ShowError(ui, SaveFailure(committed, path, replacement.Error()));
         return false;
     }
     return true;
 }
 
+} // namespace
+
+bool SaveEngineWithLinks(const LinksWriter& writeLinks, Ui& ui) {
+    return ReplaceEngineFile(
+        EngineFileName,
+        [&writeLinks](std::string& content, OutputFile& output) {
+            TFileBuffer page;
+            AssignBuffer(page, std::move(content));
+            return WriteNewEngine(page, output, writeLinks);
+        },
+        ui);
+}
+
 bool ConvertEngineToUtf8(const std::string& path, Ui& ui) {
-    FileReplacement replacement;
-    std::string content;
-    FileReplacement::Status status = replacement.Begin(path, "~temp~", content);
-    if (status == FileReplacement::Status::Done) {
-        status = replacement.Output().Write(EngineInUtf8(content))
-                     ? replacement.Commit("~temp1~")
-                     : FileReplacement::Status::CannotWrite;
-    }
-    if (status != FileReplacement::Status::Done) {
-        ShowError(ui, SaveFailure(status, path, replacement.Error()));
-        return false;
-    }
-    return true;
+    return ReplaceEngineFile(
+        path,
+        [](std::string& content, OutputFile& output) {
+            return output.Write(EngineInUtf8(content)) ? nullptr : CannotSaveMessage;
+        },
+        ui);
 }
 
 bool SaveEngineAs(const std::string& path, Ui& ui) {

@@ -62,11 +62,6 @@ int Parameter(const std::string& word) {
     return word.size() > 2 ? NumberOr(word.substr(2), 0) : 0;
 }
 
-std::string TwoHexDigits(int value) {
-    const char* digits = "0123456789ABCDEF";
-    return {digits[(value >> 4) & 15], digits[value & 15]};
-}
-
 // Removes every occurrence of word, and with withParameter the parameter after
 // it up to the next "\" or space.
 void RemoveControlWord(std::string& controls, const std::string& word, bool withParameter) {

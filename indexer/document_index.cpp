@@ -19,8 +19,6 @@
 
 namespace {
 
-constexpr char HexDigits[] = "0123456789ABCDEF";
-
 bool IsSeparator(char c) {
     return c == '/' || c == '\\';
 }
@@ -303,9 +301,7 @@ std::string RelativeUrl(const std::string& root, const std::string& path) {
             // A byte of a non-ASCII name (UTF-8 on this system) is written as
             // %XX, so that a browser asks for the file's own bytes whatever the
             // engine's encoding.
-            url += '%';
-            url += HexDigits[c >> 4];
-            url += HexDigits[c & 0x0F];
+            url += '%' + TwoHexDigits(c);
         } else {
             url += static_cast<char>(c);
         }

@@ -16,6 +16,11 @@ int HexDigitValue(int c) {
     return -1;
 }
 
+std::string TwoHexDigits(int value) {
+    const char* digits = "0123456789ABCDEF";
+    return {digits[(value >> 4) & 15], digits[value & 15]};
+}
+
 bool TryStrToInt(const std::string& text, std::int32_t& value) {
     std::size_t i = 0;
     const bool negative = !text.empty() && text[0] == '-';

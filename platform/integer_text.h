@@ -13,6 +13,8 @@ class ConversionError : public std::runtime_error {
 
 // The value of a hexadecimal digit (0-9, A-F, a-f), or -1 for any other character.
 int HexDigitValue(int c);
+// The two upper-case hexadecimal digits of the byte value (0-255).
+std::string TwoHexDigits(int value);
 
 // An optional sign followed by decimal digits, within the signed 32-bit range.
 bool TryStrToInt(const std::string& text, std::int32_t& value);

@@ -25,16 +25,6 @@ const char* const Windows1252Labels[] = {
     "iso_8859-1",     "iso_8859-1:1987", "l1",         "latin1",    "us-ascii",
     "windows-1252",   "x-cp1252"};
 
-std::string LowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return lower;
-}
-
 // The end of the run of ASCII bytes of s from i on, eight bytes at a time.
 std::int32_t AsciiRunEnd(const std::uint8_t* s, std::int32_t i, std::int32_t length) {
     for (; i + 8 <= length; i += 8) {
@@ -97,7 +87,7 @@ std::string LabelAt(std::string_view text, std::size_t at) {
 // The charset that the XML declaration or a meta element of the page's first
 // kilobyte declares, in lower case; "" when none does.
 std::string DeclaredLabel(std::string_view bytes) {
-    const std::string head = LowerAscii(bytes.substr(0, PrescanBytes));
+    const std::string head = AnsiLowerCase(std::string(bytes.substr(0, PrescanBytes)));
     if (head.compare(0, 5, "<?xml") == 0) {
         const std::size_t end = std::min(head.find("?>"), head.size());
         const std::size_t key = head.find("encoding");
