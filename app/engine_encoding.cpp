@@ -1,7 +1,6 @@
 #include "app/engine_encoding.h"
 
 #include "app/app_settings.h"
-#include "app/base.h"
 #include "platform/ansi.h"
 #include "platform/files.h"
 
@@ -146,13 +145,6 @@ std::string EngineTextFromUtf8(const std::string& utf8) {
     return EngineEncoding == TEngineEncoding::Utf8 ? WellFormedUtf8(utf8) : Utf8ToAnsi(utf8);
 }
 
-void RecordFromAnsi(TBaseRecord& record) {
-    if (EngineEncoding == TEngineEncoding::Windows1252) {
-        return;
-    }
-    record.Caption = AnsiToUtf8(record.Caption);
-    record.Description = AnsiToUtf8(record.Description);
-    for (std::string& keyword : record.Keywords) {
-        keyword = AnsiToUtf8(keyword);
-    }
+std::string EngineTextFromAnsi(const std::string& text) {
+    return EngineEncoding == TEngineEncoding::Utf8 ? AnsiToUtf8(text) : text;
 }

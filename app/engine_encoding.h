@@ -34,7 +34,5 @@ extern TEngineEncoding EngineEncoding;
 std::string EngineTextToUtf8(const std::string& text);
 std::string EngineTextFromUtf8(const std::string& utf8);
 
-struct TBaseRecord;
-// The caption, description and keywords of a link the indexer made (in the
-// code page) in the open engine's encoding; the address stays as it is.
-void RecordFromAnsi(TBaseRecord& record);
+// A text in the code page (a converter's, say) in the open engine's encoding.
+std::string EngineTextFromAnsi(const std::string& text);

@@ -145,13 +145,6 @@ void IndexFile(const std::string& file, const std::string& root, TBaseRecord& re
     } else {
         AnalysePage(file, root, record, ratings);
     }
-    RecordFromAnsi(record);
-}
-
-void IndexPage(const std::string& page, const std::string& root, TBaseRecord& record,
-               TRatingCache* ratings) {
-    AnalysePage(page, root, record, ratings);
-    RecordFromAnsi(record);
 }
 
 void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& record,
@@ -162,13 +155,16 @@ void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& 
     if (!OpenFileBuffer(buffer, page)) {
         return;
     }
-    // The page in the code page. A character it lacks reads as "?" in the
-    // title and description; the rating reads the page without the words that
-    // hold one, so that no part of them becomes a keyword.
+    // The page in the engine's encoding: UTF-8 keeps every character. In the
+    // code page, a character it lacks reads as "?" in the title and
+    // description; the rating reads the page without the words that hold one,
+    // so that no part of them becomes a keyword.
+    const bool utf8 = EngineEncoding == TEngineEncoding::Utf8;
     std::vector<std::size_t> missing;
-    if (PageToCodePage(buffer.Data, missing)) {
+    if (utf8 ? PageToUtf8(buffer.Data) : PageToCodePage(buffer.Data, missing)) {
         AssignBuffer(buffer, std::move(buffer.Data));
     }
+    buffer.Utf8 = utf8;
     TFileBuffer withoutMissing;
     if (!missing.empty()) {
         AssignBuffer(withoutMissing, WithoutWordsAt(buffer.Data, missing));
@@ -212,8 +208,8 @@ void IndexMp3(const std::string& file, const std::string& root, TBaseRecord& rec
         // takes them as they are.
         TID3Tag tag;
         if (ParseId3Tag(bytes, tag)) {
-            record.Caption = TagCaption(tag);
-            record.Description = tag.Comment;
+            record.Caption = EngineTextFromAnsi(TagCaption(tag));
+            record.Description = EngineTextFromAnsi(tag.Comment);
         }
     }
 }
@@ -261,10 +257,10 @@ void IndexPdf(const std::string& file, const std::string& root, TBaseRecord& rec
     }
     record.URL = RelativeUrl(root, file);
     if (std::string(info.Title) != " ") {
-        record.Caption = info.Title;
+        record.Caption = EngineTextFromAnsi(info.Title);
     }
     if (std::string(info.Subject) != " ") {
-        record.Description = info.Subject;
+        record.Description = EngineTextFromAnsi(info.Subject);
     }
 }
 

@@ -9,8 +9,8 @@
 
 class TRatingCache;
 
-// Fills record from the file: PDF, RTF and MP3 files are converted to a page
-// first, every other file is analysed as a page. root is the engine file's
+// Fills record from the file, its texts in the open engine's encoding: PDF, RTF and MP3 files are
+// converted to a page first, every other file is analysed as a page. root is the engine file's
 // path. The rating settings come from ratings, or are read for this file alone
 // without it; with ratings and a site weight, the keywords are followed by the
 // rating's further candidates (TRating::MoreWords). Raises InOutError (converters) and
@@ -18,10 +18,7 @@ class TRatingCache;
 void IndexFile(const std::string& file, const std::string& root, TBaseRecord& record,
                TRatingCache* ratings = nullptr);
 
-// A page as IndexFile indexes it.
-void IndexPage(const std::string& page, const std::string& root, TBaseRecord& record,
-               TRatingCache* ratings = nullptr);
-// The analysis of a page, its texts in the code page.
+// The analysis of a page, its texts in the open engine's encoding.
 void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& record,
                  TRatingCache* ratings = nullptr);
 void IndexMp3(const std::string& file, const std::string& root, TBaseRecord& record,

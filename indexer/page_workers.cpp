@@ -44,7 +44,7 @@ TBaseRecord TPageWorkers::TakeOldest() {
     const std::shared_ptr<Job> job = pending_.front();
     pending_.pop_front();
     if (threads_.empty()) {
-        IndexPage(job->Page, root_, job->Record, ratings_);
+        AnalysePage(job->Page, root_, job->Record, ratings_);
         return std::move(job->Record);
     }
     {
@@ -75,7 +75,7 @@ void TPageWorkers::Work() {
             queue_.pop_front();
         }
         try {
-            IndexPage(job->Page, root_, job->Record, &ratings);
+            AnalysePage(job->Page, root_, job->Record, &ratings);
         } catch (...) {
             job->Error = std::current_exception();
         }

@@ -2,6 +2,7 @@
 
 #include "platform/ansi.h"
 #include "platform/integer_text.h"
+#include "readers/page_encoding.h"
 #include "readers/settings_items.h"
 #include "readers/tokens.h"
 
@@ -42,7 +43,7 @@ std::int32_t PlainTagOpening(const TFileBuffer& page, TPlainToken& name) {
     if (opening == 0 || first + opening == last) {
         return 0;
     }
-    name = PlainTokenAt(first + opening, last);
+    name = PlainTokenAt(first + opening, last, token_tables::TablesOf(page));
     return name.Kind == tkWord ? static_cast<std::int32_t>(opening) : 0;
 }
 
@@ -123,7 +124,18 @@ bool TRating::LoadTags(const std::string& path) {
 
 bool TRating::LoadWordGroups(const std::string& path) {
     TFileBuffer buffer;
-    if (!OpenFileBuffer(buffer, path) || !FindElement(buffer, "words")) {
+    if (!OpenFileBuffer(buffer, path)) {
+        return false;
+    }
+    // The words in the pages' encoding; in the code page, a word holding a
+    // character it lacks is dropped.
+    std::vector<std::size_t> missing;
+    if (Utf8 ? PageToUtf8(buffer.Data) : PageToCodePage(buffer.Data, missing)) {
+        AssignBuffer(buffer, missing.empty() ? std::move(buffer.Data)
+                                             : WithoutWordsAt(buffer.Data, missing));
+    }
+    buffer.Utf8 = Utf8;
+    if (!FindElement(buffer, "words")) {
         return false;
     }
     std::string text;
@@ -209,6 +221,7 @@ void TRating::RatePage(TFileBuffer& page, std::int32_t indexDepthLimit,
     }
     page.Position = 0;
     page.PendingSpace = false;
+    page.Utf8 = Utf8;
     FileSize = page.Size;
     ScanTokens(page, indexDepthLimit);
     AddMetaKeywords(metaKeywords);
@@ -267,9 +280,13 @@ void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
         p += static_cast<std::int32_t>(text.size());
         return kind;
     };
-    auto lowerText = [&text] {
+    // Tag names: the code page's lower case, or in UTF-8 the ASCII letters'.
+    auto lowerText = [&text, this] {
         for (char& c : text) {
-            c = static_cast<char>(AnsiLower(static_cast<unsigned char>(c)));
+            const auto byte = static_cast<unsigned char>(c);
+            if (!Utf8 || byte < 0x80) {
+                c = static_cast<char>(AnsiLower(byte));
+            }
         }
         return std::string_view(text);
     };
@@ -474,14 +491,29 @@ void TRating::EnsureWordIndex() {
 }
 
 void TRating::AddWord(std::string_view word, std::int32_t position) {
-    if (Suppressed || word.size() > MaxKeywordLength) {
+    if (Suppressed) {
+        return;
+    }
+    if (Utf8 && HasNonAscii(word)) {
+        for (const std::string_view piece : unicodeWords_.Split(word)) {
+            if (piece.size() <= MaxKeywordLength) {
+                AddLowerWord(piece, UnicodeKeyword(piece), position);
+            }
+        }
+        return;
+    }
+    if (word.size() > MaxKeywordLength) {
         return;
     }
     char lower[MaxKeywordLength];
     for (std::size_t i = 0; i < word.size(); ++i) {
         lower[i] = static_cast<char>(AnsiLower(static_cast<unsigned char>(word[i])));
     }
-    const std::string_view lowerWord(lower, word.size());
+    AddLowerWord(word, std::string_view(lower, word.size()), position);
+}
+
+void TRating::AddLowerWord(std::string_view word, std::string_view lowerWord,
+                           std::int32_t position) {
     // A word met before on the page is known: counted, or a stop word, which
     // it stays while the word groups cannot change.
     EnsureWordIndex();
@@ -513,7 +545,7 @@ void TRating::AddKeyword(const std::string& keyword) {
     if (keyword.size() > MaxKeywordLength) {
         return;
     }
-    const std::string lower = AnsiLowerCase(keyword);
+    const std::string lower = Utf8 ? UnicodeKeyword(keyword) : AnsiLowerCase(keyword);
     if (IsStopWord(lower, TWordIds::HashOf(lower))) {
         return;
     }
@@ -541,16 +573,19 @@ double TRating::RateWord(std::string_view word, std::int32_t position) const {
         caseValue = DigitRating;
     } else {
         std::size_t digits = 0;
-        std::size_t unchanged = 0;
+        TLetterCase letterCase{word.size(), 0};
         for (const char c : word) {
             const auto byte = static_cast<unsigned char>(c);
             digits += IsDigit(byte);
-            unchanged += AnsiUpper(byte) == byte;
+            letterCase.Unchanged += AnsiUpper(byte) == byte;
         }
-        caseValue = digits > 0                 ? CodeRating
-                    : unchanged == word.size() ? XXXRating
-                    : unchanged == 0           ? zzzRating
-                                               : YyyRating;
+        if (Utf8 && HasNonAscii(word)) {
+            letterCase = UnicodeLetterCase(word);
+        }
+        caseValue = digits > 0                                      ? CodeRating
+                    : letterCase.Unchanged == letterCase.Characters ? XXXRating
+                    : letterCase.Unchanged == 0                     ? zzzRating
+                                                                    : YyyRating;
     }
     rating += Extended(WordCaseWeight) * caseValue;
 

@@ -3,6 +3,7 @@
 // them, with the weights of tags.xml, words.xml and set.xml.
 #pragma once
 
+#include "indexer/unicode_words.h"
 #include "indexer/word_ids.h"
 #include "readers/file_buffer.h"
 
@@ -53,6 +54,10 @@ std::string MetaKeywordsOf(TFileBuffer& page);
 
 class TRating {
   public:
+    // The pages and the word groups are UTF-8, as a UTF-8 engine's links are
+    // (else the code page): words are Unicode's, lower-cased by its rules.
+    // Set before the settings are loaded.
+    bool Utf8 = false;
     std::vector<TTagRating> Tags;
     std::vector<TWordGroup> WordGroups;
     std::vector<TOpenTag> TagStack;
@@ -135,6 +140,8 @@ class TRating {
     const TTagRating* FindTag(std::string_view name) const;
     void ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit);
     void AddMetaKeywords(const std::string& value);
+    // AddWord for one word and its keyword form.
+    void AddLowerWord(std::string_view word, std::string_view lowerWord, std::int32_t position);
 
     // The words of the page met so far and, by their numbers, their places in
     // Words, or StopWordMark for stop words.
@@ -158,6 +165,7 @@ class TRating {
     // numbers, the place in Tags of the first tag of each name.
     TWordIds tagIds_;
     std::vector<std::size_t> tagPlaces_;
+    TUnicodeWords unicodeWords_;
     // SortWords' tournament, kept between pages for its storage.
     std::vector<std::uint32_t> sortTree_;
 };

@@ -1,6 +1,7 @@
 #include "indexer/rating_cache.h"
 
 #include "app/app_settings.h"
+#include "app/engine_encoding.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ std::array<std::string, 3> RatingSettingsFiles() {
 
 bool LoadRatingSettings(TRating& rating) {
     const std::array<std::string, 3> paths = RatingSettingsFiles();
+    rating.Utf8 = EngineEncoding == TEngineEncoding::Utf8;
     return rating.LoadSettings(paths[0], paths[1], paths[2]);
 }
 
@@ -24,11 +26,13 @@ TRating& TRatingCache::Rating() {
     for (std::size_t i = 0; i < paths.size(); ++i) {
         stamps[i] = StampOf(paths[i]);
     }
-    if (everyPage_ || !loaded_ || paths != paths_ || stamps != stamps_) {
+    const bool utf8 = EngineEncoding == TEngineEncoding::Utf8;
+    if (everyPage_ || !loaded_ || paths != paths_ || stamps != stamps_ || utf8 != rating_.Utf8) {
         loaded_ = false;
         // A fresh rating, so that a key taken out of set.xml falls back to its
         // default as it does for settings read anew.
         rating_ = TRating();
+        rating_.Utf8 = utf8;
         rating_.LoadSettings(paths[0], paths[1], paths[2]);
         rating_.FixSettings();
         paths_ = paths;

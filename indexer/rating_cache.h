@@ -11,7 +11,7 @@
 #include <string>
 
 // Loads the settings files the run reads (each the person's own copy when
-// there is one) into rating.
+// there is one) into rating, for pages in the open engine's encoding.
 bool LoadRatingSettings(TRating& rating);
 
 class TRatingCache {

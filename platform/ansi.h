@@ -65,6 +65,8 @@ std::string TrimBlanks(const std::string& text);
 // Each byte becomes its Windows-1252 character; the five undefined bytes become
 // the C1 control of the same value, so every byte string survives the round trip.
 std::string AnsiToUtf8(const std::string& text);
+// Appends the UTF-8 bytes of a Unicode character (below U+110000).
+void AppendUtf8(std::string& out, char32_t cp);
 // The code page's byte of a Unicode character, when the code page has it (an
 // undefined byte stands for the C1 control of its own value).
 bool AnsiByteOf(char32_t cp, unsigned char& byte);

@@ -36,58 +36,138 @@ bool IsDecimalDigit(int c) {
     return c >= '0' && c <= '9';
 }
 
+// A numeric reference's number: its low 32 bits (enough for the code page's
+// byte), whether it was read, and whether it is past every character.
+struct TNumber {
+    unsigned Value = 0;
+    bool Read = false;
+    bool PastUnicode = false;
+};
+
+void Accumulate(TNumber& number, unsigned base, unsigned digit) {
+    number.PastUnicode = number.PastUnicode || number.Value > 0x10FFFF;
+    number.Value = number.Value * base + digit;
+}
+
 // &#xHH: hexadecimal digits up to the first other byte, which is consumed.
-unsigned char DecodeHexadecimal(TFileBuffer& buffer) {
-    unsigned value = 0;
-    bool anyDigit = false;
+TNumber DecodeHexadecimal(TFileBuffer& buffer) {
+    TNumber number;
     int digit;
     while ((digit = HexDigitValue(ReadByte(buffer))) >= 0) {
-        value = value * 16 + static_cast<unsigned>(digit);
-        anyDigit = true;
+        Accumulate(number, 16, static_cast<unsigned>(digit));
+        number.Read = true;
     }
-    return anyDigit ? static_cast<unsigned char>(value) : '?';
+    return number;
 }
 
 // &#NN: the first byte whatever it is, then hexadecimal digits; only an
 // all-decimal run is a number.
-unsigned char DecodeDecimal(TFileBuffer& buffer, int first) {
-    bool allDecimal = IsDecimalDigit(first);
-    unsigned value = allDecimal ? static_cast<unsigned>(first - '0') : 0;
+TNumber DecodeDecimal(TFileBuffer& buffer, int first) {
+    TNumber number;
+    number.Read = IsDecimalDigit(first);
+    number.Value = number.Read ? static_cast<unsigned>(first - '0') : 0;
     int c;
     while (HexDigitValue(c = ReadByte(buffer)) >= 0) {
-        allDecimal = allDecimal && IsDecimalDigit(c);
-        value = value * 10 + static_cast<unsigned>(c - '0');
+        number.Read = number.Read && IsDecimalDigit(c);
+        Accumulate(number, 10, static_cast<unsigned>(c - '0'));
     }
-    return allDecimal ? static_cast<unsigned char>(value) : '?';
+    return number;
 }
 
-unsigned char DecodeNamed(TFileBuffer& buffer, int first) {
-    std::string name(1, static_cast<char>(first));
-    int c;
-    while ((c = ReadByte(buffer)) >= 0 && IsAnsiLetter(static_cast<unsigned char>(c))) {
-        name += static_cast<char>(c);
-    }
-    for (const TEntity& entity : EntityTable) {
-        if (name == entity.Name) {
-            return entity.Character;
-        }
-    }
-    return static_cast<unsigned char>(first);
+bool IsAsciiAlphanumeric(int c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IsDecimalDigit(c);
 }
+
+// The reference after "&": a number, or a name as long as letters (and, in
+// UTF-8, digits) follow, the byte that ends it consumed; false when nothing
+// could be read.
+struct TReference {
+    bool Numeric = false;
+    TNumber Number;
+    std::string Name;
+};
+
+bool ReadReference(TFileBuffer& buffer, bool utf8, TReference& reference) {
+    const int first = ReadByte(buffer);
+    if (first < 0) {
+        return false;
+    }
+    if (first != '#') {
+        reference.Name = static_cast<char>(first);
+        int c;
+        while ((c = ReadByte(buffer)) >= 0 &&
+               (utf8 ? IsAsciiAlphanumeric(c) : IsAnsiLetter(static_cast<unsigned char>(c)))) {
+            reference.Name += static_cast<char>(c);
+        }
+        return true;
+    }
+    const int second = ReadByte(buffer);
+    if (second < 0) {
+        return false;
+    }
+    reference.Numeric = true;
+    reference.Number = second == 'x' ? DecodeHexadecimal(buffer) : DecodeDecimal(buffer, second);
+    return true;
+}
+
+// The names of the characters that Windows-1252 has beyond Latin-1, and of a
+// few spaces and joiners, which a UTF-8 reading decodes too.
+struct TWideEntity {
+    const char* Name;
+    char32_t Character;
+};
+constexpr TWideEntity WideEntities[] = {
+    {"euro", 0x20AC},   {"sbquo", 0x201A},  {"fnof", 0x0192},   {"bdquo", 0x201E},
+    {"hellip", 0x2026}, {"dagger", 0x2020}, {"Dagger", 0x2021}, {"circ", 0x02C6},
+    {"permil", 0x2030}, {"Scaron", 0x0160}, {"lsaquo", 0x2039}, {"OElig", 0x0152},
+    {"lsquo", 0x2018},  {"rsquo", 0x2019},  {"ldquo", 0x201C},  {"rdquo", 0x201D},
+    {"bull", 0x2022},   {"ndash", 0x2013},  {"mdash", 0x2014},  {"tilde", 0x02DC},
+    {"trade", 0x2122},  {"scaron", 0x0161}, {"rsaquo", 0x203A}, {"oelig", 0x0153},
+    {"Yuml", 0x0178},   {"ensp", 0x2002},   {"emsp", 0x2003},   {"thinsp", 0x2009},
+    {"zwnj", 0x200C},   {"zwj", 0x200D},    {"apos", '\''},
+};
 
 } // namespace
 
 unsigned char DecodeEntity(TFileBuffer& buffer) {
-    const int first = ReadByte(buffer);
-    if (first < 0) {
+    TReference reference;
+    if (!ReadReference(buffer, false, reference)) {
         return 0;
     }
-    if (first != '#') {
-        return DecodeNamed(buffer, first);
+    if (reference.Numeric) {
+        return reference.Number.Read ? static_cast<unsigned char>(reference.Number.Value) : '?';
     }
-    const int second = ReadByte(buffer);
-    if (second < 0) {
+    for (const TEntity& entity : EntityTable) {
+        if (reference.Name == entity.Name) {
+            return entity.Character;
+        }
+    }
+    return static_cast<unsigned char>(reference.Name[0]);
+}
+
+char32_t DecodeEntityCodePoint(TFileBuffer& buffer) {
+    TReference reference;
+    if (!ReadReference(buffer, true, reference)) {
         return 0;
     }
-    return second == 'x' ? DecodeHexadecimal(buffer) : DecodeDecimal(buffer, second);
+    if (reference.Numeric) {
+        const TNumber& number = reference.Number;
+        if (!number.Read) {
+            return '?';
+        }
+        const bool character = !number.PastUnicode && number.Value <= 0x10FFFF &&
+                               (number.Value < 0xD800 || number.Value > 0xDFFF);
+        return character ? number.Value : 0xFFFD;
+    }
+    for (const TWideEntity& entity : WideEntities) {
+        if (reference.Name == entity.Name) {
+            return entity.Character;
+        }
+    }
+    for (const TEntity& entity : EntityTable) {
+        if (reference.Name == entity.Name) {
+            return entity.Character;
+        }
+    }
+    return static_cast<unsigned char>(reference.Name[0]);
 }

@@ -18,3 +18,7 @@ extern const std::array<TEntity, 101> EntityTable;
 // including the byte that ends it. Returns its character: "?" for a malformed
 // number, the first letter of an unknown name, 0 when nothing could be read.
 unsigned char DecodeEntity(TFileBuffer& buffer);
+// The same for UTF-8 text: a number is its Unicode character (U+FFFD past the
+// last one or for a surrogate), names beyond Latin-1 (such as "euro" and
+// "mdash") are known too, and "apos" is the apostrophe.
+char32_t DecodeEntityCodePoint(TFileBuffer& buffer);

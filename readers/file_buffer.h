@@ -13,6 +13,9 @@ struct TFileBuffer {
     // The token scanner's one piece of state: a space owed after a word that an
     // entity reference (such as &nbsp;) ended.
     bool PendingSpace = false;
+    // The data is UTF-8 (else Windows-1252): the scanner keeps multi-byte
+    // characters inside words and decodes references to their UTF-8.
+    bool Utf8 = false;
 };
 
 enum TSeekOrigin { soBeginning = 0, soCurrent = 1, soEnd = 2 };

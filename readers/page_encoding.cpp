@@ -252,6 +252,47 @@ bool PageToCodePage(std::string& bytes, std::vector<std::size_t>& missing) {
     return true;
 }
 
+bool PageToUtf8(std::string& bytes) {
+    if (!HasHighByte(bytes)) {
+        return false;
+    }
+    const std::string encoding = PageEncoding(bytes);
+    const TByteOrderMark* mark = ByteOrderMarkOf(bytes);
+    const std::string_view text = std::string_view(bytes).substr(mark ? mark->Size : 0);
+    if (encoding == Utf8 && IsValidUtf8(text)) {
+        if (mark) {
+            bytes.erase(0, mark->Size);
+        }
+        return mark != nullptr;
+    }
+    if (encoding == Windows1252) {
+        bytes = AnsiToUtf8(bytes);
+        return true;
+    }
+    // Every other encoding, and UTF-8 with sequences that cannot be read
+    // (each becomes "?"), through ICU's converter.
+    UErrorCode status = U_ZERO_ERROR;
+    UConverter* converter = ucnv_open(encoding.c_str(), &status);
+    if (U_FAILURE(status)) {
+        return false;
+    }
+    const auto length = static_cast<std::int32_t>(text.size());
+    const std::int32_t units = ucnv_toUChars(converter, nullptr, 0, text.data(), length, &status);
+    std::vector<UChar> utf16(static_cast<std::size_t>(units) + 1);
+    status = U_ZERO_ERROR;
+    ucnv_toUChars(converter, utf16.data(), units + 1, text.data(), length, &status);
+    ucnv_close(converter);
+    std::string out;
+    out.reserve(static_cast<std::size_t>(units) * 2);
+    for (std::int32_t i = 0; i < units;) {
+        UChar32 c;
+        U16_NEXT(utf16.data(), i, units, c);
+        AppendUtf8(out, c == 0x1A || c == 0xFFFD || c < 0 ? '?' : static_cast<char32_t>(c));
+    }
+    bytes = std::move(out);
+    return true;
+}
+
 std::string WithoutWordsAt(const std::string& text, const std::vector<std::size_t>& offsets) {
     std::string result = text;
     const auto isWord = [&text](std::size_t i) {

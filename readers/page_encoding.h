@@ -19,6 +19,11 @@ std::string PageEncoding(std::string_view bytes);
 // "?", and its offset in the converted text is added to missing.
 bool PageToCodePage(std::string& bytes, std::vector<std::size_t>& missing);
 
+// Converts bytes from the encoding PageEncoding finds into UTF-8, in place,
+// without a byte-order mark; true when they changed. A sequence that cannot
+// be read becomes "?".
+bool PageToUtf8(std::string& bytes);
+
 // A copy of text in which every word holding one of the offsets (the letters
 // and digits around it, and "-" or "'" between them) is overwritten with
 // spaces, so that no part of such a word is read as a word.

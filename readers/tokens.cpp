@@ -13,10 +13,11 @@ constexpr bool IsDigit(int c) {
 
 using namespace token_tables;
 
-constexpr std::array<unsigned char, 256> MakeByteClasses() {
+constexpr std::array<unsigned char, 256> MakeByteClasses(bool utf8) {
     std::array<unsigned char, 256> classes{};
     for (int c = 0; c < 256; ++c) {
-        const bool letter = ansi_tables::Tables.Letter[c];
+        const bool letter =
+            utf8 ? c >= 0x80 || ansi_tables::Tables.Letter[c] : ansi_tables::Tables.Letter[c];
         const bool digit = c >= '0' && c <= '9';
         unsigned char byteClass = 0;
         if (letter || c == '&') {
@@ -36,10 +37,12 @@ constexpr std::array<unsigned char, 256> MakeByteClasses() {
     return classes;
 }
 
-constexpr std::array<unsigned char, 256> ByteClassTable = MakeByteClasses();
+constexpr bool Is(const std::array<unsigned char, 256>& classes, int c, ByteClass byteClass) {
+    return (classes[static_cast<unsigned char>(c)] & byteClass) != 0;
+}
 
-constexpr bool Is(int c, ByteClass byteClass) {
-    return (ByteClassTable[static_cast<unsigned char>(c)] & byteClass) != 0;
+bool Is(const TFileBuffer& buffer, int c, ByteClass byteClass) {
+    return Is(TablesOf(buffer).Classes, c, byteClass);
 }
 
 void StepBack(TFileBuffer& buffer) {
@@ -64,7 +67,8 @@ void TakeRun(TFileBuffer& buffer, ByteClass byteClass, std::string& text) {
     const unsigned char* const first = data + start;
     const unsigned char* const last = data + buffer.Size;
     const unsigned char* end = first;
-    while (end < last && (ByteClassTable[*end] & byteClass) != 0) {
+    const std::array<unsigned char, 256>& classes = TablesOf(buffer).Classes;
+    while (end < last && (classes[*end] & byteClass) != 0) {
         ++end;
     }
     text.append(reinterpret_cast<const char*>(first), static_cast<std::size_t>(end - first));
@@ -78,7 +82,7 @@ TTokenKind ScanWord(TFileBuffer& buffer, std::string& text) {
         if (c < 0) {
             return tkWord;
         }
-        if (!Is(c, ContinuesWord)) {
+        if (!Is(buffer, c, ContinuesWord)) {
             StepBack(buffer);
             return tkWord;
         }
@@ -93,7 +97,8 @@ TTokenKind ScanWord(TFileBuffer& buffer, std::string& text) {
             continue;
         }
         // Only "&" is left: a decoded reference may stand for a space.
-        const unsigned char character = DecodeEntity(buffer);
+        const char32_t character =
+            buffer.Utf8 ? DecodeEntityCodePoint(buffer) : DecodeEntity(buffer);
         if (character <= 0x20) {
             if (text.empty()) {
                 text = " ";
@@ -102,7 +107,11 @@ TTokenKind ScanWord(TFileBuffer& buffer, std::string& text) {
             buffer.PendingSpace = true;
             return tkWord;
         }
-        text += static_cast<char>(character);
+        if (buffer.Utf8) {
+            AppendUtf8(text, character);
+        } else {
+            text += static_cast<char>(character);
+        }
     }
 }
 
@@ -168,10 +177,11 @@ const char* TokenKindName(TTokenKind kind) {
 
 namespace token_tables {
 
-constexpr std::array<SingleByteToken, 256> MakeSingleByteTokens() {
+constexpr std::array<SingleByteToken, 256>
+MakeSingleByteTokens(const std::array<unsigned char, 256>& classes) {
     std::array<SingleByteToken, 256> tokens{};
     for (int c = 0; c < 256; ++c) {
-        if (Is(c, StartsWord) || IsDigit(c) || c == '<' || c == '/' || c == '-') {
+        if (Is(classes, c, StartsWord) || IsDigit(c) || c == '<' || c == '/' || c == '-') {
             continue;
         }
         const char text = c <= 0x20 ? ' ' : static_cast<char>(c);
@@ -183,8 +193,13 @@ constexpr std::array<SingleByteToken, 256> MakeSingleByteTokens() {
     return tokens;
 }
 
-const std::array<SingleByteToken, 256> SingleByteTokens = MakeSingleByteTokens();
-const std::array<unsigned char, 256> ByteClasses = ByteClassTable;
+constexpr Tables MakeTables(bool utf8) {
+    const std::array<unsigned char, 256> classes = MakeByteClasses(utf8);
+    return {MakeSingleByteTokens(classes), classes};
+}
+
+const Tables AnsiTables = MakeTables(false);
+const Tables Utf8Tables = MakeTables(true);
 
 } // namespace token_tables
 
@@ -198,7 +213,7 @@ TTokenKind NextLongToken(TFileBuffer& buffer, std::string& text) {
     if (c < 0) {
         return tkEnd;
     }
-    if (Is(c, StartsWord)) {
+    if (Is(buffer, c, StartsWord)) {
         StepBack(buffer);
         return ScanWord(buffer, text);
     }
@@ -227,6 +242,7 @@ TTokenKind SkipTokens(TFileBuffer& buffer, TTokenKind stop, TTokenKind alsoStop,
                       std::int32_t& textLength) {
     const auto* const data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
     const unsigned char* const last = data + buffer.Size;
+    const Tables& tables = TablesOf(buffer);
     std::string text;
     for (;;) {
         // A run of plain tokens, stepped over in place.
@@ -235,7 +251,7 @@ TTokenKind SkipTokens(TFileBuffer& buffer, TTokenKind stop, TTokenKind alsoStop,
             const unsigned char* at = data + buffer.Position;
             TTokenKind kind = tkEnd;
             while (at < last) {
-                const TPlainToken plain = PlainTokenAt(at, last);
+                const TPlainToken plain = PlainTokenAt(at, last, tables);
                 if (plain.Kind == tkEnd) {
                     break;
                 }

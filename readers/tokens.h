@@ -48,7 +48,6 @@ struct SingleByteToken {
     TTokenKind Kind = tkEnd;
     char Text = 0; // none for a line end
 };
-extern const std::array<SingleByteToken, 256> SingleByteTokens;
 
 // What each byte can be in a word or a number, looked up once per byte.
 enum ByteClass : unsigned char {
@@ -57,7 +56,21 @@ enum ByteClass : unsigned char {
     PlainWordByte = 4, // continues a word and needs no look of its own ("&" and "-" do)
     NumberByte = 8,    // a digit, ",", "-", "." or ":"
 };
-extern const std::array<unsigned char, 256> ByteClasses;
+
+// The scanner's tables for the bytes of one encoding.
+struct Tables {
+    std::array<SingleByteToken, 256> SingleByte;
+    std::array<unsigned char, 256> Classes;
+};
+// Windows-1252: its letters make words.
+extern const Tables AnsiTables;
+// UTF-8: ASCII letters and every byte of a multi-byte character make words;
+// which of those characters are letters is for the word's reader to tell.
+extern const Tables Utf8Tables;
+
+inline const Tables& TablesOf(const TFileBuffer& buffer) {
+    return buffer.Utf8 ? Utf8Tables : AnsiTables;
+}
 
 } // namespace token_tables
 
@@ -71,19 +84,20 @@ struct TPlainToken {
     std::uint32_t TextSize = 0; // of its text
 };
 // The same for the bytes from first to last, which are not empty.
-inline TPlainToken PlainTokenAt(const unsigned char* first, const unsigned char* last) {
+inline TPlainToken PlainTokenAt(const unsigned char* first, const unsigned char* last,
+                                const token_tables::Tables& tables) {
     using namespace token_tables;
-    const SingleByteToken single = SingleByteTokens[*first];
+    const SingleByteToken single = tables.SingleByte[*first];
     if (single.Kind != tkEnd) {
         return {single.Kind, 1, single.Text != 0 ? 1u : 0u};
     }
-    const bool word = (ByteClasses[*first] & StartsWord) != 0 && *first != '&';
+    const bool word = (tables.Classes[*first] & StartsWord) != 0 && *first != '&';
     if (!word && (*first < '0' || *first > '9')) {
         return {};
     }
     const unsigned char run = word ? PlainWordByte : NumberByte;
     const unsigned char* end = first + 1;
-    while (end < last && (ByteClasses[*end] & run) != 0) {
+    while (end < last && (tables.Classes[*end] & run) != 0) {
         ++end;
     }
     if (word && end < last && (*end == '-' || *end == '&')) {
@@ -110,7 +124,7 @@ inline TPlainToken PlainTokenAt(const TFileBuffer& buffer) {
         return {};
     }
     const auto* const data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
-    return PlainTokenAt(data + position, data + buffer.Size);
+    return PlainTokenAt(data + position, data + buffer.Size, token_tables::TablesOf(buffer));
 }
 
 // Single bytes, numbers, plain words and tag openings are read here, inline,
@@ -125,7 +139,8 @@ inline TTokenKind NextToken(TFileBuffer& buffer, std::string& text) {
     const auto* const data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
     const unsigned char* const first = data + position;
     const unsigned char* const last = data + buffer.Size;
-    const token_tables::SingleByteToken single = token_tables::SingleByteTokens[*first];
+    const token_tables::Tables& tables = token_tables::TablesOf(buffer);
+    const token_tables::SingleByteToken single = tables.SingleByte[*first];
     if (single.Kind != tkEnd) {
         buffer.Position = position + 1;
         if (single.Text != 0) {
@@ -143,7 +158,7 @@ inline TTokenKind NextToken(TFileBuffer& buffer, std::string& text) {
         buffer.Position = position + 2;
         return tkEndTagOpen;
     }
-    const TPlainToken plain = PlainTokenAt(first, last);
+    const TPlainToken plain = PlainTokenAt(first, last, tables);
     if (plain.Kind == tkEnd) {
         return NextLongToken(buffer, text);
     }

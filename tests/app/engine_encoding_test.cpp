@@ -31,18 +31,12 @@ TEST(EngineEncoding, TextsCrossInTheOpenEnginesEncoding) {
     EngineEncoding = TEngineEncoding::Utf8;
     EXPECT_EQ(EngineTextToUtf8("Caf\xC3\xA9 \xE9"), "Caf\xC3\xA9 \xEF\xBF\xBD");
     EXPECT_EQ(EngineTextFromUtf8("\xE6\x97\xA5"), "\xE6\x97\xA5");
-    TBaseRecord record;
-    record.Caption = "Caf\xE9";
-    record.URL = "caf%C3%A9.html";
-    record.Keywords = {"caf\xE9"};
-    RecordFromAnsi(record);
-    EXPECT_EQ(record.Caption, "Caf\xC3\xA9");
-    EXPECT_EQ(record.URL, "caf%C3%A9.html");
-    EXPECT_EQ(record.Keywords, std::vector<std::string>{"caf\xC3\xA9"});
+    EXPECT_EQ(EngineTextFromAnsi("Caf\xE9 \x80"), "Caf\xC3\xA9 \xE2\x82\xAC");
 
     EngineEncoding = TEngineEncoding::Windows1252;
     EXPECT_EQ(EngineTextToUtf8("Caf\xE9"), "Caf\xC3\xA9");
     EXPECT_EQ(EngineTextFromUtf8("\xE6\x97\xA5 Caf\xC3\xA9"), "? Caf\xE9");
+    EXPECT_EQ(EngineTextFromAnsi("Caf\xE9"), "Caf\xE9");
 }
 
 TEST(EngineEncoding, ConversionToUtf8ChangesTheDeclarationAndNothingElse) {

@@ -1,7 +1,9 @@
 #include "app/app_settings.h"
+#include "app/engine_encoding.h"
 #include "convert/in_out_error.h"
 #include "indexer/document_index.h"
 #include "indexer/site_scan.h"
+#include "indexer/unicode_words.h"
 #include "platform/ansi.h"
 #include "platform/files.h"
 #include "platform/integer_text.h"
@@ -187,6 +189,49 @@ TEST_F(IndexTest, AMultilingualSiteGivesNoGarbage) {
         }
         const auto wanted = expected.find(name);
         for (const std::string& word : wanted == expected.end() ? Strings() : wanted->second) {
+            EXPECT_NE(std::find(record.Keywords.begin(), record.Keywords.end(), word),
+                      record.Keywords.end())
+                << name << ": " << word;
+        }
+        ++pages;
+    }
+    EXPECT_EQ(pages, 15);
+}
+
+TEST_F(IndexTest, AMultilingualSiteKeepsEveryCharacterInAUtf8Engine) {
+    EngineEncoding = TEngineEncoding::Utf8;
+    struct Restore {
+        ~Restore() { EngineEncoding = TEngineEncoding::Windows1252; }
+    } restore;
+    // Words each page must give, in UTF-8 (the test's source is UTF-8).
+    const std::map<std::string, Strings> expected = {
+        {"fr.html", {"café"}},         {"de.html", {"größe", "übung"}},
+        {"pl.html", {"łódź"}},         {"cs.html", {"příliš", "žluťoučký"}},
+        {"tr.html", {"istanbul"}},     {"ru.html", {"привет"}},
+        {"ru-koi8.html", {"москва"}},  {"uk.html", {"київ"}},
+        {"el.html", {"καλημέρα"}},     {"zh.html", {"东京", "大学"}},
+        {"ja.html", {"東京", "大学"}}, {"th.html", {"ภาษา", "ไทย"}},
+        {"legacy.html", {"crème"}},    {"utf16.html", {"noël", "québec"}},
+        {"notes.txt", {"naïve"}}};
+    std::ifstream list(MULTILINGUAL_SITE "/pages.txt");
+    std::string line;
+    int pages = 0;
+    while (std::getline(list, line)) {
+        const std::size_t tab = line.find('\t');
+        const std::size_t secondTab = line.find('\t', tab + 1);
+        const std::string name = line.substr(0, tab);
+        const std::string title = line.substr(tab + 1, secondTab - tab - 1);
+        const std::string text = UnicodeKeyword(title + ' ' + line.substr(secondTab + 1));
+        TBaseRecord record;
+        IndexFile(MULTILINGUAL_SITE "/" + name, Root, record);
+        EXPECT_EQ(record.Caption, title) << name;
+        for (const std::string& keyword : record.Keywords) {
+            EXPECT_NE(text.find(keyword), std::string::npos) << name << ": " << keyword;
+            // No replacement character, no UTF-8 read as the code page ("Ã©").
+            EXPECT_EQ(keyword.find("\xEF\xBF\xBD"), std::string::npos) << name;
+            EXPECT_EQ(keyword.find("\xC3\x83"), std::string::npos) << name;
+        }
+        for (const std::string& word : expected.at(name)) {
             EXPECT_NE(std::find(record.Keywords.begin(), record.Keywords.end(), word),
                       record.Keywords.end())
                 << name << ": " << word;

@@ -90,6 +90,27 @@ TEST(Rating, CaseClasses) {
     }
 }
 
+TEST(Rating, Utf8WordsAreUnicodeWordsInEitherEncodingsStopWords) {
+    // A UTF-8 words.xml: "это" (Russian) and "für" are stop words.
+    SettingsFiles settings(std::string(CountEverything) + "<StopWordsMinimalRating value=\"1\"/>",
+                           "", "<group rating=\"0\">\xD1\x8D\xD1\x82\xD0\xBE f\xC3\xBCr</group>");
+    TRating utf8;
+    utf8.Utf8 = true;
+    ASSERT_TRUE(settings.Load(utf8));
+    const std::string page = "<title>\xD0\xAD\xD1\x82\xD0\xBE \xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA"
+                             "\xD0\xB2\xD0\xB0</title> F\xC3\xBCr \xC3\x89T\xC3\x89, caf&eacute;";
+    utf8.RateFile(settings.Folder.Write("page.html", page), 65536);
+    Strings words;
+    for (const TWordRating& word : utf8.Words) {
+        words.push_back(word.Word);
+    }
+    EXPECT_EQ(Sorted(words), Sorted({"\xD0\xBC\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0",
+                                     "\xC3\xA9t\xC3\xA9", "caf\xC3\xA9"}));
+    // In the code page the same file's "für" is read exactly; "это" is not
+    // there to match.
+    EXPECT_EQ(Sorted(KeywordsOf(settings, "F\xFCr caf\xE9")), Sorted({"caf\xE9"}));
+}
+
 TEST(Rating, LowRatedTagsSuppressUntilTheirOwnEndTag) {
     SettingsFiles settings(std::string(CountEverything) + "<TagsMinimalRating value=\"10\"/>",
                            "<script rating=\"0\"/><style rating=\"0\"/><h1 rating=\"50\"/>"

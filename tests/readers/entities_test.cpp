@@ -75,3 +75,25 @@ TEST(Entities, EndOfDataGivesZero) {
     EXPECT_EQ(Decode(""), 0);
     EXPECT_EQ(Decode("#"), 0);
 }
+
+TEST(Entities, InUtf8ReferencesAreUnicodeCharacters) {
+    const auto decode = [](const std::string& afterAmpersand) {
+        TFileBuffer buffer;
+        AssignBuffer(buffer, afterAmpersand);
+        return DecodeEntityCodePoint(buffer);
+    };
+    EXPECT_EQ(decode("#8364;"), U'\u20AC');
+    EXPECT_EQ(decode("#x1F600;"), U'\U0001F600');
+    EXPECT_EQ(decode("euro;"), U'\u20AC');
+    EXPECT_EQ(decode("eacute;"), U'\u00E9');
+    EXPECT_EQ(decode("sup2;"), U'\u00B2');
+    EXPECT_EQ(decode("apos;"), U'\'');
+    EXPECT_EQ(decode("nbsp;"), U' ');
+    // Past the last character, a surrogate: the replacement character.
+    EXPECT_EQ(decode("#x110000;"), U'\uFFFD');
+    EXPECT_EQ(decode("#xD800;"), U'\uFFFD');
+    EXPECT_EQ(decode("#18446744073709551681;"), U'\uFFFD');
+    EXPECT_EQ(decode("#4a;"), U'?');
+    EXPECT_EQ(decode("zork;"), U'z');
+    EXPECT_EQ(decode(""), 0u);
+}

@@ -118,6 +118,38 @@ TEST(Tokens, EntityReferencesInsideWords) {
     EXPECT_EQ(Scan("&lt;b&gt;"), T({{tkWord, "<b>"}}));
 }
 
+TEST(Tokens, InUtf8MultiByteCharactersStayInsideWords) {
+    const auto scan = [](const std::string& data) {
+        TFileBuffer buffer = BufferOf(data);
+        buffer.Utf8 = true;
+        TokenList tokens;
+        std::string text;
+        TTokenKind kind;
+        while ((kind = NextToken(buffer, text)) != tkEnd) {
+            tokens.emplace_back(kind, text);
+        }
+        return tokens;
+    };
+    // A Cyrillic word: the code page would cut it into letters and other bytes.
+    EXPECT_EQ(scan("\xD0\x9F\xD1\x80 caf&eacute;&euro;&#x1F600;-x <b>"),
+              T({{tkWord, "\xD0\x9F\xD1\x80"},
+                 {tkSpace, " "},
+                 {tkWord, "caf\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80-x"},
+                 {tkSpace, " "},
+                 {tkTagOpen, "<"},
+                 {tkWord, "b"},
+                 {tkTagClose, ">"}}));
+    // A no-break space is a word's as any multi-byte character: the rating
+    // parts words at it.
+    EXPECT_EQ(scan("\xC2\xA0"
+                   "1,5\xE2\x82\xAC"),
+              T({{tkWord, "\xC2\xA0"
+                          "1"},
+                 {tkChar, ","},
+                 {tkNumber, "5"},
+                 {tkWord, "\xE2\x82\xAC"}}));
+}
+
 TEST(Tokens, KindNames) {
     EXPECT_STREQ(TokenKindName(tkEnd), "tkEnd");
     EXPECT_STREQ(TokenKindName(tkCommentClose), "tkCommentClose");
@@ -140,8 +172,9 @@ struct SkipResult {
 // Skips through data again and again, until its end, with SkipTokens or with
 // NextToken one token at a time; the results of every skip.
 std::vector<SkipResult> Skips(const std::string& data, TTokenKind stop, TTokenKind alsoStop,
-                              bool tokenByToken) {
+                              bool tokenByToken, bool utf8) {
     TFileBuffer buffer = BufferOf(data);
+    buffer.Utf8 = utf8;
     std::vector<SkipResult> results;
     std::string text;
     TTokenKind kind;
@@ -160,11 +193,12 @@ std::vector<SkipResult> Skips(const std::string& data, TTokenKind stop, TTokenKi
     return results;
 }
 
-void ExpectSkipsAgree(const std::string& data) {
+void ExpectSkipsAgree(const std::string& data, bool utf8 = false) {
     const std::pair<TTokenKind, TTokenKind> stops[] = {
         {tkTagClose, tkEmptyTagClose}, {tkTagClose, tkTagClose}, {tkCommentClose, tkCommentClose}};
     for (const auto& [stop, alsoStop] : stops) {
-        ASSERT_TRUE(Skips(data, stop, alsoStop, false) == Skips(data, stop, alsoStop, true))
+        ASSERT_TRUE(Skips(data, stop, alsoStop, false, utf8) ==
+                    Skips(data, stop, alsoStop, true, utf8))
             << data.substr(0, 200);
     }
 }
@@ -178,7 +212,7 @@ TEST(Tokens, SkippingAgreesWithReadingEveryToken) {
         ExpectSkipsAgree(tricky);
     }
     // Short strings of the bytes the scanner treats apart, in a fixed order.
-    const std::string alphabet = "a1&;-/<>!?\r\n =x'.,:\xE9#0";
+    const std::string alphabet = "a1&;-/<>!?\r\n =x'.,:\xE9#0\xC3\xA9";
     std::uint32_t seed = 12345;
     for (int n = 0; n < 3000; ++n) {
         std::string data;
@@ -187,6 +221,7 @@ TEST(Tokens, SkippingAgreesWithReadingEveryToken) {
             data += alphabet[(seed >> 16) % alphabet.size()];
         }
         ExpectSkipsAgree(data);
+        ExpectSkipsAgree(data, true);
     }
     for (const DocPackage& package : DocPackages()) {
         const std::vector<std::string> pages = HtmlFilesBelow(package.Folder);

@@ -1,0 +1,213 @@
+#include "indexer/unicode_words.h"
+
+#include <cstdint>
+#include <unicode/ubrk.h>
+#include <unicode/uchar.h>
+#include <unicode/unorm2.h>
+#include <unicode/uscript.h>
+#include <unicode/ustring.h>
+#include <unicode/utext.h>
+#include <unicode/utf8.h>
+
+namespace {
+
+constexpr UChar32 SoftHyphen = 0xAD;
+constexpr UChar32 ZeroWidthNonJoiner = 0x200C;
+constexpr UChar32 ZeroWidthJoiner = 0x200D;
+
+bool IsLetter(UChar32 c) {
+    return u_hasBinaryProperty(c, UCHAR_ALPHABETIC) != 0;
+}
+
+// Letters, marks and digits make words; so do the invisible characters that
+// stand inside words (soft hyphens, joiners), which the keyword drops or keeps.
+bool IsWordCharacter(UChar32 c) {
+    if (c < 0x80) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               c == '\'' || c == '-';
+    }
+    return IsLetter(c) || (U_GET_GC_MASK(c) & (U_GC_M_MASK | U_GC_ND_MASK)) != 0 ||
+           c == SoftHyphen || c == ZeroWidthNonJoiner || c == ZeroWidthJoiner;
+}
+
+bool IsWrittenWithoutSpaces(UChar32 c) {
+    if (c < 0x2E80) { // below every such script but Thai, Lao, Khmer and Myanmar
+        if (c < 0x0E00 || c > 0x19FF) {
+            return false;
+        }
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    switch (uscript_getScript(c, &status)) {
+    case USCRIPT_HAN:
+    case USCRIPT_HIRAGANA:
+    case USCRIPT_KATAKANA:
+    case USCRIPT_THAI:
+    case USCRIPT_LAO:
+    case USCRIPT_KHMER:
+    case USCRIPT_MYANMAR:
+        return true;
+    default:
+        return false;
+    }
+}
+
+const std::uint8_t* BytesOf(std::string_view text) {
+    return reinterpret_cast<const std::uint8_t*>(text.data());
+}
+
+// The next character of text at i, moving i past it; a malformed sequence is
+// U_SENTINEL (negative).
+UChar32 NextCharacter(std::string_view text, std::int32_t& i) {
+    UChar32 c;
+    U8_NEXT(BytesOf(text), i, static_cast<std::int32_t>(text.size()), c);
+    return c;
+}
+
+} // namespace
+
+bool HasNonAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void TUnicodeWords::BreakCloser::operator()(UBreakIterator* breaks) const {
+    ubrk_close(breaks);
+}
+
+TUnicodeWords::TUnicodeWords() = default;
+TUnicodeWords::~TUnicodeWords() = default;
+TUnicodeWords::TUnicodeWords(TUnicodeWords&&) noexcept = default;
+TUnicodeWords& TUnicodeWords::operator=(TUnicodeWords&&) noexcept = default;
+
+const std::vector<std::string_view>& TUnicodeWords::Split(std::string_view token) {
+    words_.clear();
+    const auto length = static_cast<std::int32_t>(token.size());
+    std::int32_t i = 0;
+    while (i < length) {
+        std::int32_t start = i;
+        UChar32 c = NextCharacter(token, i);
+        if (c < 0 || !IsWordCharacter(c) || c == '\'' || c == '-') {
+            continue; // a word starts with a letter, a mark or a digit
+        }
+        bool withoutSpaces = IsWrittenWithoutSpaces(c);
+        std::int32_t end = i;
+        while (end < length) {
+            std::int32_t next = end;
+            c = NextCharacter(token, next);
+            if (c < 0 || !IsWordCharacter(c)) {
+                break;
+            }
+            withoutSpaces = withoutSpaces || IsWrittenWithoutSpaces(c);
+            end = next;
+        }
+        AddRun(token.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)),
+               withoutSpaces);
+        i = end;
+    }
+    return words_;
+}
+
+void TUnicodeWords::AddRun(std::string_view run, bool withoutSpaces) {
+    if (!withoutSpaces) {
+        words_.push_back(run);
+        return;
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    if (!breaks_) {
+        breaks_.reset(ubrk_open(UBRK_WORD, "", nullptr, 0, &status));
+        if (U_FAILURE(status)) {
+            breaks_.reset();
+            words_.push_back(run);
+            return;
+        }
+    }
+    UText text = UTEXT_INITIALIZER;
+    utext_openUTF8(&text, run.data(), static_cast<std::int64_t>(run.size()), &status);
+    ubrk_setUText(breaks_.get(), &text, &status);
+    if (U_FAILURE(status)) {
+        utext_close(&text);
+        words_.push_back(run);
+        return;
+    }
+    std::int32_t start = ubrk_first(breaks_.get());
+    for (std::int32_t end = ubrk_next(breaks_.get()); end != UBRK_DONE;
+         start = end, end = ubrk_next(breaks_.get())) {
+        if (ubrk_getRuleStatus(breaks_.get()) >= UBRK_WORD_NONE_LIMIT) {
+            words_.push_back(
+                run.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)));
+        }
+    }
+    utext_close(&text);
+}
+
+std::string UnicodeKeyword(std::string_view word) {
+    if (!HasNonAscii(word)) {
+        std::string lower(word);
+        for (char& c : lower) {
+            if (c >= 'A' && c <= 'Z') {
+                c = static_cast<char>(c - 'A' + 'a');
+            }
+        }
+        return lower;
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    std::int32_t length = 0;
+    std::vector<UChar> text(word.size() + 1);
+    u_strFromUTF8Lenient(text.data(), static_cast<std::int32_t>(text.size()), &length, word.data(),
+                         static_cast<std::int32_t>(word.size()), &status);
+    // A dotted capital I (Turkish) is searched for as "i", not as "i" with a
+    // combining dot, which is its lower case outside Turkish.
+    for (std::int32_t i = 0; i < length; ++i) {
+        if (text[static_cast<std::size_t>(i)] == 0x130) {
+            text[static_cast<std::size_t>(i)] = 'I';
+        }
+    }
+    // Lower-casing may lengthen a word, at most threefold.
+    std::vector<UChar> lower(3 * text.size());
+    const std::int32_t lowerLength = u_strToLower(
+        lower.data(), static_cast<std::int32_t>(lower.size()), text.data(), length, "", &status);
+    const UNormalizer2* nfc = unorm2_getNFCInstance(&status);
+    std::vector<UChar> composed(lower.size());
+    const std::int32_t composedLength =
+        unorm2_normalize(nfc, lower.data(), lowerLength, composed.data(),
+                         static_cast<std::int32_t>(composed.size()), &status);
+    if (U_FAILURE(status)) {
+        return std::string(word);
+    }
+    std::string keyword;
+    for (std::int32_t i = 0; i < composedLength;) {
+        UChar32 c;
+        U16_NEXT(composed.data(), i, composedLength, c);
+        if (c != ZeroWidthNonJoiner && c != ZeroWidthJoiner &&
+            u_hasBinaryProperty(c, UCHAR_DEFAULT_IGNORABLE_CODE_POINT)) {
+            continue;
+        }
+        char bytes[U8_MAX_LENGTH];
+        std::int32_t size = 0;
+        U8_APPEND_UNSAFE(bytes, size, c);
+        keyword.append(bytes, static_cast<std::size_t>(size));
+    }
+    return keyword;
+}
+
+TLetterCase UnicodeLetterCase(std::string_view word) {
+    TLetterCase letterCase;
+    bool cased = false;
+    const auto length = static_cast<std::int32_t>(word.size());
+    for (std::int32_t i = 0; i < length;) {
+        const UChar32 c = NextCharacter(word, i);
+        ++letterCase.Characters;
+        if (c >= 0) {
+            letterCase.Unchanged += u_toupper(c) == c;
+            cased = cased || u_hasBinaryProperty(c, UCHAR_CASED);
+        }
+    }
+    if (!cased) {
+        letterCase.Unchanged = 0;
+    }
+    return letterCase;
+}
