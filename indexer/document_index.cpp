@@ -23,6 +23,15 @@ bool IsSeparator(char c) {
     return c == '/' || c == '\\';
 }
 
+// Whether the file's name ends in extension (a dot and lower-case letters),
+// in any case.
+bool HasExtension(const std::string& file, const std::string& extension) {
+    const std::size_t nameStart = file.find_last_of("/\\") + 1;
+    const std::size_t dot = file.rfind('.');
+    return dot != std::string::npos && dot >= nameStart &&
+           AnsiLowerCase(file.substr(dot)) == extension;
+}
+
 // The temporary page of one conversion, deleted whatever happens. It is made
 // as a new file of this process's own, never through a name planted in the
 // shared folder (another name is taken then); the path stays empty when no
@@ -130,17 +139,13 @@ std::string TempPageFile() {
 
 void IndexFile(const std::string& file, const std::string& root, TBaseRecord& record,
                TRatingCache* ratings) {
-    const std::size_t nameStart = file.find_last_of("/\\") + 1;
-    const std::size_t dot = file.rfind('.');
-    const std::string extension =
-        dot == std::string::npos || dot < nameStart ? "" : AnsiLowerCase(file.substr(dot));
-    if (extension == ".pdf") {
+    if (HasExtension(file, ".pdf")) {
         IndexPdf(file, root, record, ratings);
-    } else if (extension == ".rtf") {
+    } else if (HasExtension(file, ".rtf")) {
         IndexRtf(file, root, record, ratings);
-    } else if (extension == ".mp3") {
+    } else if (HasExtension(file, ".mp3")) {
         IndexMp3(file, root, record, ratings);
-    } else if (extension == ".m3u") {
+    } else if (HasExtension(file, ".m3u")) {
         IndexPlaylist(file, root, record, ratings);
     } else {
         AnalysePage(file, root, record, ratings);
@@ -160,8 +165,9 @@ void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& 
     // description; the rating reads the page without the words that hold one,
     // so that no part of them becomes a keyword.
     const bool utf8 = EngineEncoding == TEngineEncoding::Utf8;
+    const bool markup = !HasExtension(page, ".txt"); // a text file declares nothing
     std::vector<std::size_t> missing;
-    if (utf8 ? PageToUtf8(buffer.Data) : PageToCodePage(buffer.Data, missing)) {
+    if (utf8 ? PageToUtf8(buffer.Data, markup) : PageToCodePage(buffer.Data, missing, markup)) {
         AssignBuffer(buffer, std::move(buffer.Data));
     }
     buffer.Utf8 = utf8;

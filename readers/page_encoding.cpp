@@ -222,23 +222,23 @@ bool IsWordByte(unsigned char c) {
 
 } // namespace
 
-std::string PageEncoding(std::string_view bytes) {
+std::string PageEncoding(std::string_view bytes, bool markup) {
     if (const TByteOrderMark* mark = ByteOrderMarkOf(bytes)) {
         return mark->Encoding;
     }
-    const std::string declared = EncodingOfLabel(DeclaredLabel(bytes));
+    const std::string declared = markup ? EncodingOfLabel(DeclaredLabel(bytes)) : "";
     if (!declared.empty()) {
         return declared;
     }
     return IsValidUtf8(bytes) ? Utf8 : Windows1252;
 }
 
-bool PageToCodePage(std::string& bytes, std::vector<std::size_t>& missing) {
+bool PageToCodePage(std::string& bytes, std::vector<std::size_t>& missing, bool markup) {
     // Pure ASCII reads the same in every encoding a page can declare in ASCII.
     if (!HasHighByte(bytes)) {
         return false;
     }
-    const std::string encoding = PageEncoding(bytes);
+    const std::string encoding = PageEncoding(bytes, markup);
     if (encoding == Windows1252) {
         return false;
     }
@@ -252,11 +252,11 @@ bool PageToCodePage(std::string& bytes, std::vector<std::size_t>& missing) {
     return true;
 }
 
-bool PageToUtf8(std::string& bytes) {
+bool PageToUtf8(std::string& bytes, bool markup) {
     if (!HasHighByte(bytes)) {
         return false;
     }
-    const std::string encoding = PageEncoding(bytes);
+    const std::string encoding = PageEncoding(bytes, markup);
     const TByteOrderMark* mark = ByteOrderMarkOf(bytes);
     const std::string_view text = std::string_view(bytes).substr(mark ? mark->Size : 0);
     if (encoding == Utf8 && IsValidUtf8(text)) {

@@ -12,17 +12,19 @@
 // near the start declares, when it is one that is known; else "UTF-8" when the
 // bytes are valid UTF-8; else "windows-1252". Labels that browsers read as
 // Windows-1252 (ISO-8859-1, US-ASCII and their aliases) give "windows-1252".
-std::string PageEncoding(std::string_view bytes);
+// A text file (markup false) has no declarations: only its mark and its bytes
+// tell.
+std::string PageEncoding(std::string_view bytes, bool markup = true);
 
 // Converts bytes from the encoding PageEncoding finds into the code page, in
 // place; true when they changed. Each character the code page lacks becomes
 // "?", and its offset in the converted text is added to missing.
-bool PageToCodePage(std::string& bytes, std::vector<std::size_t>& missing);
+bool PageToCodePage(std::string& bytes, std::vector<std::size_t>& missing, bool markup = true);
 
 // Converts bytes from the encoding PageEncoding finds into UTF-8, in place,
 // without a byte-order mark; true when they changed. A sequence that cannot
 // be read becomes "?".
-bool PageToUtf8(std::string& bytes);
+bool PageToUtf8(std::string& bytes, bool markup = true);
 
 // A copy of text in which every word holding one of the offsets (the letters
 // and digits around it, and "-" or "'" between them) is overwritten with

@@ -36,13 +36,14 @@ TEST(CliEngine, NewLoadAndDumpKeepTheDatabase) {
     ASSERT_EQ(RunCli(WithProgramFolder() + "load '" + engine + "' '" + json + "'").Status, 0);
     std::string saved;
     ReadWholeFile(engine, saved);
-    EXPECT_NE(saved.find("  'Caf\xE9s',\r\n"), std::string::npos); // stored in Windows-1252
-    EXPECT_NE(saved.find("  'it\\'s \x80 3',\r\n"), std::string::npos);
+    // The shipped templates are UTF-8 engines.
+    EXPECT_NE(saved.find("  'Caf\xC3\xA9s',\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("  'it\\'s \xE2\x82\xAC 3',\r\n"), std::string::npos);
 
     const CliResult dump = RunCli(WithProgramFolder() + "dump '" + engine + "'");
     ASSERT_EQ(dump.Status, 0);
     nlohmann::json dumped = nlohmann::json::parse(dump.Output);
-    EXPECT_EQ(dumped["encoding"], "windows-1252");
+    EXPECT_EQ(dumped["encoding"], "utf-8");
     dumped.erase("encoding");
     EXPECT_EQ(dumped, database);
 }

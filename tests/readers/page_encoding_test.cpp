@@ -37,6 +37,34 @@ TEST(PageEncoding, TakesTheMarkThenTheDeclarationThenTheBytes) {
     EXPECT_EQ(PageEncoding(std::string(1100, ' ') + "<meta charset=koi8-r>\xC3\xA9"), "UTF-8");
 }
 
+TEST(PageEncoding, ATextFileHasOnlyItsMarkAndItsBytes) {
+    EXPECT_EQ(PageEncoding("<meta charset=koi8-r> caf\xC3\xA9", false), "UTF-8");
+    EXPECT_EQ(PageEncoding("<meta charset=utf-8> caf\xE9", false), "windows-1252");
+    EXPECT_EQ(PageEncoding("\xFF\xFE<\0", false), "UTF-16LE");
+    std::string text = "<meta charset=koi8-r>\xC3\xA9";
+    EXPECT_TRUE(PageToUtf8(text = "\xEF\xBB\xBF\xC3\xA9", false));
+    EXPECT_EQ(text, "\xC3\xA9");
+    EXPECT_TRUE(PageToUtf8(text = "<meta charset=koi8-r>\xE9", false));
+    EXPECT_EQ(text, "<meta charset=koi8-r>\xC3\xA9");
+}
+
+TEST(PageToUtf8, ConvertsEveryEncodingIntoUtf8) {
+    std::string page = "<meta charset=koi8-r>\xF0\xD2\xC9\xD7\xC5\xD4";
+    EXPECT_TRUE(PageToUtf8(page));
+    EXPECT_EQ(page, "<meta charset=koi8-r>\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82");
+    page = "caf\xC3\xA9";
+    EXPECT_FALSE(PageToUtf8(page)); // valid UTF-8 stays as it is
+    page = "<meta charset=utf-8>caf\xE9 \x80";
+    EXPECT_TRUE(PageToUtf8(page));
+    EXPECT_EQ(page, "<meta charset=utf-8>caf? ?");
+    page = "caf\xE9 \x80";
+    EXPECT_TRUE(PageToUtf8(page));
+    EXPECT_EQ(page, "caf\xC3\xA9 \xE2\x82\xAC");
+    page = std::string("\xFF\xFE" "A\0\x16\x04", 6);
+    EXPECT_TRUE(PageToUtf8(page));
+    EXPECT_EQ(page, "A\xD0\x96");
+}
+
 TEST(PageToCodePage, KeepsWhatIsAlreadyInTheCodePage) {
     EXPECT_FALSE(Convert("<title>plain ASCII</title>").Changed);
     const std::string latin1 = "<meta charset=\"latin1\"><title>Caf\xE9 \x81</title>";
