@@ -1,5 +1,6 @@
 #include "indexer/unicode_words.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <unicode/ubrk.h>
 #include <unicode/uchar.h>
@@ -154,34 +155,40 @@ std::string UnicodeKeyword(std::string_view word) {
         }
         return lower;
     }
+    // Each form takes at most as many UTF-16 units as the word has bytes, and
+    // lower-casing lengthens it at most threefold. Words are short: their
+    // forms fit on the stack.
+    constexpr std::size_t ShortWord = 128;
+    const std::size_t units = 3 * std::max(word.size(), ShortWord);
+    UChar onStack[3 * 3 * ShortWord];
+    std::vector<UChar> onHeap(word.size() > ShortWord ? 3 * units : 0);
+    UChar* const text = onHeap.empty() ? onStack : onHeap.data();
+    UChar* const lower = text + units;
+    UChar* const composed = lower + units;
+    const auto capacity = static_cast<std::int32_t>(units);
+
     UErrorCode status = U_ZERO_ERROR;
     std::int32_t length = 0;
-    std::vector<UChar> text(word.size() + 1);
-    u_strFromUTF8Lenient(text.data(), static_cast<std::int32_t>(text.size()), &length, word.data(),
+    u_strFromUTF8Lenient(text, capacity, &length, word.data(),
                          static_cast<std::int32_t>(word.size()), &status);
     // A dotted capital I (Turkish) is searched for as "i", not as "i" with a
     // combining dot, which is its lower case outside Turkish.
-    for (std::int32_t i = 0; i < length; ++i) {
-        if (text[static_cast<std::size_t>(i)] == 0x130) {
-            text[static_cast<std::size_t>(i)] = 'I';
-        }
-    }
-    // Lower-casing may lengthen a word, at most threefold.
-    std::vector<UChar> lower(3 * text.size());
-    const std::int32_t lowerLength = u_strToLower(
-        lower.data(), static_cast<std::int32_t>(lower.size()), text.data(), length, "", &status);
+    std::replace(text, text + length, UChar(0x130), UChar('I'));
+    const std::int32_t lowerLength = u_strToLower(lower, capacity, text, length, "", &status);
     const UNormalizer2* nfc = unorm2_getNFCInstance(&status);
-    std::vector<UChar> composed(lower.size());
-    const std::int32_t composedLength =
-        unorm2_normalize(nfc, lower.data(), lowerLength, composed.data(),
-                         static_cast<std::int32_t>(composed.size()), &status);
+    const UChar* form = lower;
+    std::int32_t formLength = lowerLength;
+    if (U_SUCCESS(status) && !unorm2_isNormalized(nfc, lower, lowerLength, &status)) {
+        formLength = unorm2_normalize(nfc, lower, lowerLength, composed, capacity, &status);
+        form = composed;
+    }
     if (U_FAILURE(status)) {
         return std::string(word);
     }
     std::string keyword;
-    for (std::int32_t i = 0; i < composedLength;) {
+    for (std::int32_t i = 0; i < formLength;) {
         UChar32 c;
-        U16_NEXT(composed.data(), i, composedLength, c);
+        U16_NEXT(form, i, formLength, c);
         if (c != ZeroWidthNonJoiner && c != ZeroWidthJoiner &&
             u_hasBinaryProperty(c, UCHAR_DEFAULT_IGNORABLE_CODE_POINT)) {
             continue;
