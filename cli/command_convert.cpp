@@ -9,7 +9,7 @@
 void AddConvertCommands(CLI::App& app, CliOptions& options) {
     auto paths = std::make_shared<std::vector<std::string>>();
     CLI::App* rtf = app.add_subcommand("rtf2html", "Convert the RTF file IN into the HTML page OUT "
-                                                   "(options: noFonts, optimize, onlyDefiniteOpt)");
+                                                   "(options: noFonts, optimize, onlyDefiniteOpt, unicode)");
     rtf->add_option("IN OUT OPTION", *paths, "input, output and options")
         ->required()
         ->expected(2, -1);

@@ -111,6 +111,8 @@ std::string RtfHtmlWriter::EmitText(const std::string& text, const TFormat& form
             }
         } else if (text == "&pict;") {
             html += "<P>[*** picture ***]<P>";
+        } else if (text.compare(0, 2, "&#") == 0) {
+            html += text; // a character reference, written as it is
         } else if (text.compare(0, 2, "&&") == 0) {
             html += HtmlEscaped(text.substr(2));
         } else if (text == "&tab;") {

@@ -284,6 +284,19 @@ void RtfReader::ParseGroup(int depth) {
 }
 
 void RtfReader::HandleText(const std::string& text, TFormat& format, std::string* cell) {
+    if (skipUnicodeFallback_ > 0) {
+        --skipUnicodeFallback_;
+        return;
+    }
+    // A \'hh byte of another code page than Windows-1252 is written as the
+    // reference of its character.
+    if (options_.Unicode && text.size() == 2 && !codePage_.KeepsBytes()) {
+        const std::string reference = codePage_.Decode(HexPairValue(text));
+        if (!reference.empty()) {
+            Write(writer_.EmitText(reference, format), cell);
+        }
+        return;
+    }
     if (!cell) {
         if (itemPending_) {
             Write("<LI type=disc>");
@@ -394,6 +407,25 @@ std::string RtfReader::HandleControlWord(const std::string& word, TFormat& forma
     const auto text = [&format](const char* piece) {
         return format.Hidden ? std::string() : std::string(piece);
     };
+    if (options_.Unicode && StartsWith(word, "ansicpg")) {
+        codePage_.Select(NumberOr(word.substr(7), 1252));
+        return "";
+    }
+    if (options_.Unicode && StartsWith(word, "uc") && word.size() > 2 && IsDigit(word[2])) {
+        unicodeFallback_ = std::max(NumberOr(word.substr(2), 1), 0);
+        return "";
+    }
+    if (options_.Unicode && word.size() > 1 && word[0] == 'u' &&
+        (IsDigit(word[1]) || word[1] == '-')) {
+        // \uN: a character by its number (negative ones count from 65536),
+        // then fallback characters for readers that do not know it.
+        int number = NumberOr(word.substr(1), '?');
+        number = number < 0 ? number + 65536 : number;
+        skipUnicodeFallback_ = unicodeFallback_;
+        return number > 0 && number < 65536 && !format.Hidden
+                   ? writer_.EmitText("&#" + std::to_string(number) + ";", format)
+                   : "";
+    }
     if (word == "plain") {
         ResetFormat(format, TResetKind::Text);
         writer_.FormatChanged = true;

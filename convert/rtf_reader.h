@@ -3,6 +3,7 @@
 // by line, the line ends removed, and drives the HTML writer.
 #pragma once
 
+#include "convert/rtf_code_page.h"
 #include "convert/rtf_format.h"
 #include "convert/rtf_html_writer.h"
 
@@ -17,6 +18,9 @@ struct RtfOptions {
     bool NoFonts = false;
     bool Optimize = false;
     bool OnlyDefiniteOpt = false;
+    // Characters beyond Windows-1252 are written as references: \uN's
+    // (its fallback skipped), and the \'hh bytes of another \ansicpgN.
+    bool Unicode = false;
 };
 
 class RtfReader {
@@ -88,6 +92,11 @@ class RtfReader {
     std::string textBefore_;
     std::string textAfter_;
     std::string pendingLabel_;
+    // \ansicpgN, and the fallback characters after \uN: \ucN of them (one
+    // unless told), of which skipUnicodeFallback_ are still to be skipped.
+    RtfCodePage codePage_;
+    int unicodeFallback_ = 1;
+    int skipUnicodeFallback_ = 0;
     bool bookmarkParagraph_ = false;
     int excessDepth_ = 0;
     RtfHtmlWriter writer_;

@@ -28,6 +28,7 @@ void RtfToHtml(const std::string& inputPath, const std::string& outputPath,
     chosen.NoFonts = HasOption(options, "noFonts");
     chosen.Optimize = HasOption(options, "optimize");
     chosen.OnlyDefiniteOpt = HasOption(options, "onlyDefiniteOpt");
+    chosen.Unicode = HasOption(options, "unicode");
     RtfReader reader(TextLines(input), chosen);
     std::exception_ptr failure;
     try {

@@ -6,7 +6,8 @@
 #include <vector>
 
 // Converts the RTF file at inputPath into an HTML file at outputPath. Options:
-// "noFonts", "optimize", "onlyDefiniteOpt"; others are ignored. Raises
+// "noFonts", "optimize", "onlyDefiniteOpt", "unicode" (characters beyond
+// Windows-1252 become references, see RtfOptions); others are ignored. Raises
 // InOutError for files that cannot be read or written (a missing input leaves
 // no output) and ConversionError for a malformed hexadecimal escape, after the
 // page has been finished and written.

@@ -120,6 +120,35 @@ std::string PlaylistText(const std::string& playlist) {
     return text;
 }
 
+// The converter's page (Windows-1252) as UTF-8 with a byte-order mark when it
+// holds references to characters ("&#N;", written for characters beyond the
+// code page), each decoded, so that the page is read in its whole; else as it
+// is.
+std::string WithUnicodeReferencesDecoded(const std::string& html) {
+    if (html.find("&#") == std::string::npos) {
+        return html;
+    }
+    const std::string utf8 = AnsiToUtf8(html);
+    std::string decoded = "\xEF\xBB\xBF";
+    std::size_t at = 0;
+    std::size_t reference;
+    while ((reference = utf8.find("&#", at)) != std::string::npos) {
+        const std::size_t semicolon = utf8.find(';', reference);
+        std::int32_t number = 0;
+        decoded.append(utf8, at, reference - at);
+        if (semicolon != std::string::npos &&
+            TryStrToInt(utf8.substr(reference + 2, semicolon - reference - 2), number) &&
+            number > 0 && number < 0x110000) {
+            AppendUtf8(decoded, static_cast<char32_t>(number));
+            at = semicolon + 1;
+        } else {
+            decoded += "&#";
+            at = reference + 2;
+        }
+    }
+    return decoded + utf8.substr(at);
+}
+
 void IndexPlaylist(const std::string& file, const std::string& root, TBaseRecord& record,
                    TRatingCache* ratings) {
     std::string playlist;
@@ -223,7 +252,7 @@ void IndexMp3(const std::string& file, const std::string& root, TBaseRecord& rec
 void IndexRtf(const std::string& file, const std::string& root, TBaseRecord& record,
               TRatingCache* ratings) {
     const TemporaryPage page;
-    RtfToHtml(file, page.Path(), {"noFonts", "onlyDefiniteOpt"});
+    RtfToHtml(file, page.Path(), {"noFonts", "onlyDefiniteOpt", "unicode"});
     // The converter titles the page with the file's path; its folder names are
     // no keywords of the document.
     std::string html;
@@ -232,8 +261,8 @@ void IndexRtf(const std::string& file, const std::string& root, TBaseRecord& rec
     const std::size_t end = html.find("</TITLE>");
     if (start != std::string::npos && end != std::string::npos && end > start) {
         html.erase(start + 7, end - start - 7);
-        WriteWholeFile(page.Path(), html);
     }
+    WriteWholeFile(page.Path(), WithUnicodeReferencesDecoded(html));
     AnalysePage(page.Path(), root, record, ratings);
     record.URL = RelativeUrl(root, file);
     record.Caption.clear();

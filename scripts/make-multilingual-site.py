@@ -43,6 +43,32 @@ PAGES = [
 ]
 TEXT_FILE = ("notes.txt", "Ça va très bien, naïve café")
 
+# RTF documents in the two forms word processors write beyond Windows-1252:
+# the bytes of a declared code page (\ansicpgN with \'hh), and \uN with a
+# fallback character (\ucN), as LibreOffice writes them. Each with its text.
+RTF_TEXTS = [
+    ("ru.rtf", 1251, "Привет из Москвы, столица России"),
+    ("pl.rtf", 1250, "Polsce leżą Łódź oraz Kraków"),
+]
+
+
+def rtf_bytes(text, code_page):
+    r"""The first half of the words as \'hh of the code page, the rest as \uN."""
+    words = text.split(" ")
+    half = len(words) // 2
+
+    def as_bytes(piece):
+        return "".join(chr(b) if b < 0x80 else f"\\'{b:02x}"
+                       for b in piece.encode(f"cp{code_page}"))
+
+    def as_unicode(piece):
+        return "".join(c if ord(c) < 0x80 else f"\\u{ord(c)}\\'3f" for c in piece)
+
+    body = as_bytes(" ".join(words[:half])) + " " + as_unicode(" ".join(words[half:]))
+    return (f"{{\\rtf1\\ansi\\ansicpg{code_page}\\deff0\\uc1"
+            f"{{\\fonttbl{{\\f0\\fswiss Liberation Sans;}}}}"
+            f"{{\\*\\generator LibreOffice}}\\pard\\plain {body}\\par}}").encode("ascii")
+
 
 def main():
     SITE.mkdir(parents=True, exist_ok=True)
@@ -58,6 +84,10 @@ def main():
     (SITE / name).write_bytes(text.encode("utf-8"))
     lines.append(f"{name}\t\t{text}")
     (SITE / "pages.txt").write_text("\n".join(lines) + "\n", encoding="utf-8")
+    for name, code_page, text in RTF_TEXTS:
+        (SITE / name).write_bytes(rtf_bytes(text, code_page))
+    (SITE / "documents.txt").write_text(
+        "".join(f"{name}\t{text}\n" for name, _, text in RTF_TEXTS), encoding="utf-8")
 
 
 if __name__ == "__main__":

@@ -23,7 +23,8 @@ TEST(RtfToHtml, CharacterFormatting) {
     EXPECT_EQ(RtfBody("{\\rtf1 {\\b a}{\\b b}\\par}", {"optimize"}), "<B>ab</B><BR>");
     EXPECT_EQ(RtfBody("{\\rtf1 \\b\\i\\b0 x}"), "<I>x</I>"); // a change without text writes nothing
     EXPECT_EQ(RtfBody("{\\rtf1 \\fs24 a\\fs20 b}"), "<FONT SIZE=+0>a</FONT><FONT SIZE=-1>b</FONT>");
-    EXPECT_EQ(RtfBody("{\\rtf1 \\caps abc\\'e4\\caps0 \\'e4\\'C4\\'3c}"), "ABC&Auml;&auml;\xC4&lt;");
+    EXPECT_EQ(RtfBody("{\\rtf1 \\caps abc\\'e4\\caps0 \\'e4\\'C4\\'3c}"),
+              "ABC&Auml;&auml;\xC4&lt;");
     EXPECT_EQ(RtfBody("{\\rtf1 \\u8364?}"), "?");
     EXPECT_EQ(RtfBody("{\\rtf1 a\\\nb\\par}"), "ab<BR>"); // a backslash ending a line is nothing
     EXPECT_EQ(RtfBody("{\\rtf1 \\v hidden\\v0 shown \\{\\}\\\\\\_\\~}"), "shown {}\\-&nbsp;");
@@ -146,4 +147,17 @@ TEST(RtfToHtml, FontLimitAndStyleInsertion) {
     // The words a style reference inserts end before the text that follows it.
     EXPECT_EQ(RtfBody("{\\rtf1{\\stylesheet{\\s1\\fs28 Big;}}\\s1 hello}"),
               "<FONT SIZE=+1>hello</FONT>");
+}
+
+TEST(RtfToHtml, UnicodeWritesReferencesForCharactersBeyondTheCodePage) {
+    const std::vector<std::string> unicode = {"unicode"};
+    EXPECT_EQ(RtfBody("{\\rtf1 \\u8364?x}", unicode), "&#8364;x");
+    EXPECT_EQ(RtfBody("{\\rtf1 \\uc2\\u-1624\\'3f\\'3fx}", unicode), "&#63912;x");
+    EXPECT_EQ(RtfBody("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'e0}", unicode), "&#1055;&#1072;");
+    // A double-byte code page: a lead byte waits for the byte after it.
+    EXPECT_EQ(RtfBody("{\\rtf1\\ansi\\ansicpg932 \\'82\\'a0a}", unicode), "&#12354;a");
+    // Windows-1252, or a code page that is not known, keeps its bytes.
+    EXPECT_EQ(RtfBody("{\\rtf1\\ansi\\ansicpg1252 \\'e9}", unicode), "\xE9");
+    EXPECT_EQ(RtfBody("{\\rtf1\\ansi\\ansicpg77777 \\'e9}", unicode), "\xE9");
+    EXPECT_EQ(RtfBody("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\u8364?}"), "\xCF?");
 }

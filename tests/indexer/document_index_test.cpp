@@ -241,6 +241,28 @@ TEST_F(IndexTest, AMultilingualSiteKeepsEveryCharacterInAUtf8Engine) {
     EXPECT_EQ(pages, 15);
 }
 
+TEST_F(IndexTest, RtfsOfOtherCodePagesAndUnicodeKeepTheirCharacters) {
+    // Each document's words, in UTF-8 (the test's source is UTF-8).
+    const std::map<std::string, Strings> words = {{"ru.rtf", {"привет", "москвы", "россии"}},
+                                                  {"pl.rtf", {"polsce", "leżą", "łódź", "kraków"}}};
+    for (const TEngineEncoding encoding : {TEngineEncoding::Utf8, TEngineEncoding::Windows1252}) {
+        EngineEncoding = encoding;
+        for (const auto& [name, expected] : words) {
+            TBaseRecord record;
+            IndexFile(MULTILINGUAL_SITE "/" + name, Root, record);
+            for (const std::string& word : expected) {
+                const std::string keyword = EngineTextFromUtf8(word);
+                const bool found = std::find(record.Keywords.begin(), record.Keywords.end(),
+                                             keyword) != record.Keywords.end();
+                // In the code page a word holding a character it lacks is no keyword.
+                EXPECT_EQ(found, keyword.find('?') == std::string::npos) << name << ": " << word;
+            }
+            EXPECT_LE(record.Keywords.size(), expected.size() + 2) << name;
+        }
+    }
+    EngineEncoding = TEngineEncoding::Windows1252;
+}
+
 TEST_F(IndexTest, TextFilesGetKeywordsOnly) {
     const TBaseRecord record = Index("notes.txt", "the lighthouse of the bay, lighthouse lamps");
     EXPECT_EQ(record.Caption, "");
