@@ -149,6 +149,33 @@ std::string WithUnicodeReferencesDecoded(const std::string& html) {
     return decoded + utf8.substr(at);
 }
 
+// The text of the PDF's pages 1 to last (0 for all) in the reading order, in
+// the code page or, for a UTF-8 engine, in UTF-8 from docsift's UTF-16 text;
+// false when there is none.
+bool ReadPdfText(const std::string& file, std::int32_t last, std::string& text) {
+    if (EngineEncoding == TEngineEncoding::Windows1252) {
+        char* bytes = GetTextContentFormated(file.c_str(), 0, last);
+        if (bytes) {
+            text = bytes;
+            VirtualFree(bytes, 0, MEM_RELEASE);
+        }
+        return bytes != nullptr;
+    }
+    double length = 0;
+    void* units = GetUnicodeTextContentFormated(file.c_str(), 0, last, &length, 1);
+    if (!units) {
+        return false;
+    }
+    const auto* bytes = static_cast<const unsigned char*>(units);
+    std::u16string utf16(static_cast<std::size_t>(length) / 2, u'\0');
+    for (std::size_t i = 0; i < utf16.size(); ++i) {
+        utf16[i] = static_cast<char16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+    }
+    VirtualFree(units, 0, MEM_RELEASE);
+    text = Utf16ToUtf8(utf16);
+    return true;
+}
+
 void IndexPlaylist(const std::string& file, const std::string& root, TBaseRecord& record,
                    TRatingCache* ratings) {
     std::string playlist;
@@ -273,15 +300,12 @@ void IndexPdf(const std::string& file, const std::string& root, TBaseRecord& rec
     ::setenv("DOCSIFT_TEXT_TIME_LIMIT", std::to_string(AppSettings.PdfTextTimeLimit).c_str(), 1);
     DocInfo info{};
     const bool hasInfo = GetDocInfo(file.c_str(), &info) != 0;
-    char* text = GetTextContentFormated(file.c_str(), 0, hasInfo ? info.PageCount : 0);
-    const std::string content = text ? text : "";
-    if (text) {
-        VirtualFree(text, 0, MEM_RELEASE);
-    }
+    std::string content;
+    const bool hasText = ReadPdfText(file, hasInfo ? info.PageCount : 0, content);
     if (!hasInfo) {
         // No information: the link still gets its address and, when the text
         // can be read, the keywords of the text.
-        if (!text || !AnalyseText(content, root, record, ratings)) {
+        if (!hasText || !AnalyseText(content, root, record, ratings)) {
             record = TBaseRecord();
         }
         record.URL = RelativeUrl(root, file);

@@ -278,19 +278,26 @@ bool PageToUtf8(std::string& bytes, bool markup) {
     }
     const auto length = static_cast<std::int32_t>(text.size());
     const std::int32_t units = ucnv_toUChars(converter, nullptr, 0, text.data(), length, &status);
-    std::vector<UChar> utf16(static_cast<std::size_t>(units) + 1);
+    std::u16string utf16(static_cast<std::size_t>(units) + 1, u'\0');
     status = U_ZERO_ERROR;
     ucnv_toUChars(converter, utf16.data(), units + 1, text.data(), length, &status);
     ucnv_close(converter);
-    std::string out;
-    out.reserve(static_cast<std::size_t>(units) * 2);
-    for (std::int32_t i = 0; i < units;) {
-        UChar32 c;
-        U16_NEXT(utf16.data(), i, units, c);
-        AppendUtf8(out, c == 0x1A || c == 0xFFFD || c < 0 ? '?' : static_cast<char32_t>(c));
-    }
-    bytes = std::move(out);
+    utf16.resize(static_cast<std::size_t>(units));
+    bytes = Utf16ToUtf8(utf16);
     return true;
+}
+
+std::string Utf16ToUtf8(std::u16string_view units) {
+    std::string out;
+    out.reserve(units.size() * 2);
+    const auto length = static_cast<std::int32_t>(units.size());
+    for (std::int32_t i = 0; i < length;) {
+        UChar32 c;
+        U16_NEXT(units.data(), i, length, c);
+        const bool unreadable = c == 0x1A || c == 0xFFFD || U_IS_SURROGATE(c);
+        AppendUtf8(out, unreadable ? '?' : static_cast<char32_t>(c));
+    }
+    return out;
 }
 
 std::string WithoutWordsAt(const std::string& text, const std::vector<std::size_t>& offsets) {

@@ -26,6 +26,10 @@ bool PageToCodePage(std::string& bytes, std::vector<std::size_t>& missing, bool 
 // be read becomes "?".
 bool PageToUtf8(std::string& bytes, bool markup = true);
 
+// UTF-16 units as UTF-8; an unpaired surrogate, U+FFFD and the substitute
+// U+001A that converters give for what they cannot read become "?".
+std::string Utf16ToUtf8(std::u16string_view units);
+
 // A copy of text in which every word holding one of the offsets (the letters
 // and digits around it, and "-" or "'" between them) is overwritten with
 // spaces, so that no part of such a word is read as a word.

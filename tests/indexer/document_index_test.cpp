@@ -263,6 +263,23 @@ TEST_F(IndexTest, RtfsOfOtherCodePagesAndUnicodeKeepTheirCharacters) {
     EngineEncoding = TEngineEncoding::Windows1252;
 }
 
+TEST_F(IndexTest, PdfTextOfAnyScriptInAUtf8Engine) {
+    PdfDocument document;
+    document.Pages.push_back({{{72, 720, 12, U"Москва столица, Łódź 東京"}}});
+    const std::string pdf = Folder.Write("site/ru.pdf", WritePdf(document));
+    EngineEncoding = TEngineEncoding::Utf8;
+    TBaseRecord record;
+    IndexFile(pdf, Root, record);
+    EngineEncoding = TEngineEncoding::Windows1252;
+    EXPECT_EQ(Sorted(record.Keywords), Sorted({"москва", "столица", "łódź", "東京"}));
+    IndexFile(pdf, Root, record);
+    for (const std::string& keyword : record.Keywords) {
+        EXPECT_TRUE(std::all_of(keyword.begin(), keyword.end(), [](char c) {
+            return IsAnsiLetter(static_cast<unsigned char>(c));
+        })) << keyword;
+    }
+}
+
 TEST_F(IndexTest, TextFilesGetKeywordsOnly) {
     const TBaseRecord record = Index("notes.txt", "the lighthouse of the bay, lighthouse lamps");
     EXPECT_EQ(record.Caption, "");
