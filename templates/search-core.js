@@ -70,6 +70,27 @@
   function words(folded) {
     return folded.match(WORD) || [];
   }
+  // Text of the scripts written without spaces (Thai, Lao, Myanmar, Khmer,
+  // Japanese kana, Chinese characters) is cut into words as the indexer cuts
+  // it, where the browser can; a match inside such text counts as at a word's
+  // start.
+  var NO_SPACES = /[\u0e00-\u0eff\u1000-\u109f\u1780-\u17ff\u3040-\u30ff\u3400-\u9fff\uf900-\ufaff]/;
+  var segmenter = typeof Intl === "object" && Intl.Segmenter ? new Intl.Segmenter(undefined, { granularity: "word" }) : null;
+  function queryTerms(folded) {
+    var terms = [];
+    words(folded).forEach(function (word) {
+      if (!segmenter || !NO_SPACES.test(word)) {
+        terms.push(word);
+        return;
+      }
+      Array.from(segmenter.segment(word)).forEach(function (piece) {
+        if (piece.isWordLike) {
+          terms.push(piece.segment);
+        }
+      });
+    });
+    return terms;
+  }
   // Whether a word starts at position at of text.
   function wordStart(text, at) {
     return at === 0 || SEPARATOR.test(text.charAt(at - 1));
@@ -291,13 +312,13 @@
 
   function search(links, vocabulary, text, category) {
     var folded = matchForm(fold(text));
-    var terms = words(folded);
+    var terms = queryTerms(folded);
     var query = {
       terms: terms,
       wholeKeywords: terms.map(function (term) {
         return "+" + term + "+";
       }),
-      words: terms.join(" "),
+      words: words(folded).join(" "),
       keyword: "+" + folded.trim().replace(/\s+/g, " ") + "+",
     };
     var near = terms.map(function (term) {
@@ -358,7 +379,7 @@
     var marks = [];
     for (var t = 0; t < terms.length; t++) {
       for (var at = form.indexOf(terms[t]); at >= 0; at = form.indexOf(terms[t], at + 1)) {
-        if (wordStart(form, at)) {
+        if (wordStart(form, at) || NO_SPACES.test(form.charAt(at))) {
           var end = at + terms[t].length;
           marks.push([places[at], places[end - 1] + 1]);
         }

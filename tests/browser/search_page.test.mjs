@@ -305,6 +305,7 @@ for (const [template, engine, shown] of [["Standard", "find.html", "find.html"],
           { category: 0, caption: "Größe der Segel", url: "b.html", description: "", keywords: [] },
           { category: 0, caption: "Привет, мир", url: "c.html", description: "", keywords: ["привет"] },
           { category: 0, caption: "東京大学", url: "d.html", description: "", keywords: ["東京"] },
+          { category: 0, caption: "日本の大学", url: "e.html", description: "", keywords: ["東京", "大学"] },
         ],
       },
       { utf8: true },
@@ -315,7 +316,13 @@ for (const [template, engine, shown] of [["Standard", "find.html", "find.html"],
     assert.deepEqual(await found("cafe"), [["Café au lait", ["Café"]]]);
     assert.deepEqual(await found("größe"), [["Größe der Segel", ["Größe"]]]);
     assert.deepEqual(await found("привет"), [["Привет, мир", ["Привет"]]]);
-    assert.deepEqual((await found("東京")).map(([caption]) => caption), ["東京大学"]);
+    assert.deepEqual((await found("東京")).map(([caption]) => caption), ["東京大学", "日本の大学"]);
+    // A query written without spaces is cut into its words; matches inside such
+    // text are marked.
+    assert.deepEqual(await found("東京大学"), [
+      ["東京大学", ["東京", "大学"]],
+      ["日本の大学", ["大学"]],
+    ]);
     assert.deepEqual(problems, []);
     await page.close();
   });
