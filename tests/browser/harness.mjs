@@ -1,7 +1,7 @@
 // Shared by the browser tests and the search-page benchmark: engine files made
 // with sitevane-cli, and headless Chromium.
 import { execFileSync } from "node:child_process";
-import { mkdtempSync, writeFileSync } from "node:fs";
+import { existsSync, mkdtempSync, readFileSync, writeFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import { join, resolve } from "node:path";
@@ -11,14 +11,18 @@ const root = resolve(new URL("../..", import.meta.url).pathname);
 export const cli = process.env.SITEVANE_CLI ?? join(root, "build/bin/sitevane-cli");
 const setup = join(cli, "..");
 
-// Creates a folder with an engine file made from a template (turned into a
-// UTF-8 engine when asked) and filled with the database (the JSON form of
-// `sitevane-cli dump`); returns the folder.
-export function makeEngine(template, engineName, database, { utf8 = false } = {}) {
+// Creates a folder with an engine file made from a template (a UTF-8 engine,
+// or a Windows-1252 one as engines were before when asked) and filled with
+// the database (the JSON form of `sitevane-cli dump`); returns the folder.
+export function makeEngine(template, engineName, database, { windows1252 = false } = {}) {
   const folder = mkdtempSync(join(tmpdir(), "sitevane-browser-"));
   const engine = join(folder, engineName);
   execFileSync(cli, ["--setup", setup, "new", engine, template]);
-  if (utf8) execFileSync(cli, ["--setup", setup, "convert-engine", engine, "--to", "utf-8"]);
+  if (windows1252) {
+    for (const file of [engine, join(folder, "search.html")]) {
+      if (existsSync(file)) writeFileSync(file, readFileSync(file, "latin1").replaceAll('charset="utf-8"', 'charset="windows-1252"'), "latin1");
+    }
+  }
   const json = join(folder, "database.json");
   writeFileSync(json, JSON.stringify(database));
   execFileSync(cli, ["--setup", setup, "load", engine, json]);

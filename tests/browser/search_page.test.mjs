@@ -4,7 +4,8 @@ import assert from "node:assert/strict";
 import { after, before, test } from "node:test";
 import { mkdirSync, readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
-import { axeViolations, launch, makeEngine, open } from "./harness.mjs";
+import { execFileSync } from "node:child_process";
+import { axeViolations, cli, launch, makeEngine, open } from "./harness.mjs";
 
 const database = {
   categories: ["Guides", "News"],
@@ -308,7 +309,6 @@ for (const [template, engine, shown] of [["Standard", "find.html", "find.html"],
           { category: 0, caption: "日本の大学", url: "e.html", description: "", keywords: ["東京", "大学"] },
         ],
       },
-      { utf8: true },
     );
     const { page, problems } = await open(browser, join(folder, shown));
     const found = async (text) => (await search(page, text)).map((result) => [result.caption, result.marks]);
@@ -327,6 +327,21 @@ for (const [template, engine, shown] of [["Standard", "find.html", "find.html"],
     await page.close();
   });
 }
+
+test("a Windows-1252 engine still finds its Latin-1 words", async () => {
+  const folder = makeEngine(
+    "Script",
+    "svxdb.js",
+    { categories: [], links: [{ category: 0, caption: "Café au lait", url: "a.html", description: "", keywords: ["café"] }] },
+    { windows1252: true },
+  );
+  const dump = JSON.parse(execFileSync(cli, ["dump", join(folder, "svxdb.js")], { encoding: "utf8" }));
+  assert.equal(dump.encoding, "windows-1252");
+  const { page, problems } = await open(browser, join(folder, "search.html"));
+  assert.deepEqual((await search(page, "cafe")).map((result) => [result.caption, result.marks]), [["Café au lait", ["Café"]]]);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
 
 test("reading in idle time ends over elements that are no links", async () => {
   const folder = handWrittenEngine([["0+Harbour+a.html", "", "harbour"], ["0", "", ""]]);
