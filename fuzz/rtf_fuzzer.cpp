@@ -11,6 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         RtfOptions options;
         options.Optimize = optimize;
         options.OnlyDefiniteOpt = !optimize;
+        options.Unicode = optimize; // \uN and other code pages in one of the two runs
         RtfReader reader(TextLines(text), options);
         try {
             reader.Convert("fuzz");

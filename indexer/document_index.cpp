@@ -23,6 +23,13 @@ bool IsSeparator(char c) {
     return c == '/' || c == '\\';
 }
 
+// The bytes the URL standard percent-encodes in a path beside the space and
+// non-ASCII bytes, and "%" itself, which would otherwise start an escape.
+bool IsEscapedInPaths(unsigned char c) {
+    return c < 0x20 || c == 0x7F || c == '"' || c == '#' || c == '%' || c == '<' || c == '>' ||
+           c == '?' || c == '`' || c == '{' || c == '}';
+}
+
 // Whether the file's name ends in extension (a dot and lower-case letters),
 // in any case.
 bool HasExtension(const std::string& file, const std::string& extension) {
@@ -343,6 +350,8 @@ std::string RelativeUrl(const std::string& root, const std::string& path) {
     for (std::size_t i = cut; i < root.size(); ++i) {
         separators += IsSeparator(root[i]) ? 1 : 0;
     }
+    // A UTF-8 engine's addresses are written as the URL standard writes paths.
+    const bool utf8 = EngineEncoding == TEngineEncoding::Utf8;
     std::string url;
     for (std::size_t up = 1; up < separators; ++up) {
         url += "../";
@@ -352,7 +361,7 @@ std::string RelativeUrl(const std::string& root, const std::string& path) {
         const auto c = static_cast<unsigned char>(path[i]);
         if (c == '\\') {
             url += '/';
-        } else if (c == ' ' || c >= 0x80) {
+        } else if (c == ' ' || c >= 0x80 || (utf8 && IsEscapedInPaths(c))) {
             // A byte of a non-ASCII name (UTF-8 on this system) is written as
             // %XX, so that a browser asks for the file's own bytes whatever the
             // engine's encoding.

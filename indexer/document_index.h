@@ -30,7 +30,8 @@ void IndexPdf(const std::string& file, const std::string& root, TBaseRecord& rec
 
 // The link address of path seen from the folder of the engine file root: "../"
 // for every folder up, "/" between folders, spaces as "%20" and the bytes of
-// non-ASCII names as "%XX".
+// non-ASCII names as "%XX"; in a UTF-8 engine also the other bytes the URL
+// standard escapes in paths ("#", "?", quotes, controls...) and "%".
 std::string RelativeUrl(const std::string& root, const std::string& path);
 
 // The text between the first "<title>" and the first "</title>", raw.

@@ -91,7 +91,8 @@ const std::vector<std::string_view>& TUnicodeWords::Split(std::string_view token
     while (i < length) {
         std::int32_t start = i;
         UChar32 c = NextCharacter(token, i);
-        if (c < 0 || !IsWordCharacter(c) || c == '\'' || c == '-') {
+        if (c < 0 || !IsWordCharacter(c) || c == '\'' || c == '-' || c == SoftHyphen ||
+            c == ZeroWidthNonJoiner || c == ZeroWidthJoiner) {
             continue; // a word starts with a letter, a mark or a digit
         }
         bool withoutSpaces = IsWrittenWithoutSpaces(c);
@@ -169,8 +170,8 @@ std::string UnicodeKeyword(std::string_view word) {
 
     UErrorCode status = U_ZERO_ERROR;
     std::int32_t length = 0;
-    u_strFromUTF8Lenient(text, capacity, &length, word.data(),
-                         static_cast<std::int32_t>(word.size()), &status);
+    u_strFromUTF8WithSub(text, capacity, &length, word.data(),
+                         static_cast<std::int32_t>(word.size()), 0xFFFD, nullptr, &status);
     // A dotted capital I (Turkish) is searched for as "i", not as "i" with a
     // combining dot, which is its lower case outside Turkish.
     std::replace(text, text + length, UChar(0x130), UChar('I'));

@@ -372,6 +372,14 @@ TEST_F(IndexTest, MissingPagesKeepTheirAddress) {
     EXPECT_EQ(record.Caption, "");
 }
 
+TEST(RelativeUrl, AUtf8EngineEscapesWhatTheUrlStandardEscapesInPaths) {
+    EngineEncoding = TEngineEncoding::Utf8;
+    EXPECT_EQ(RelativeUrl("/site/svx.html", "/site/100% #1?{x}.html"),
+              "100%25%20%231%3F%7Bx%7D.html");
+    EngineEncoding = TEngineEncoding::Windows1252;
+    EXPECT_EQ(RelativeUrl("/site/svx.html", "/site/100% #1.html"), "100%%20#1.html");
+}
+
 TEST(RelativeUrl, AddressesFromTheEngineFolder) {
     EXPECT_EQ(RelativeUrl("/site/svx.html", "/site/dir/a b.html"), "dir/a%20b.html");
     EXPECT_EQ(RelativeUrl("/site/svx.html", "/site/svx.html"), "svx.html");

@@ -2,7 +2,11 @@
 // stop words never become keywords, title words rank near the top, and nothing
 // inside script or style elements is counted.
 #include "app/app_settings.h"
+#include "app/engine_encoding.h"
+#include "indexer/document_index.h"
 #include "indexer/rating.h"
+#include "indexer/rating_cache.h"
+#include "indexer/unicode_words.h"
 #include "platform/files.h"
 #include "readers/file_buffer.h"
 #include "support/doc_pages.h"
@@ -88,4 +92,34 @@ TEST(ShippedSettings, ChooseAcceptableKeywordsOnRealPages) {
     for (const std::string& hidden : hiddenKeywords) {
         ADD_FAILURE() << hidden;
     }
+}
+
+TEST(ShippedSettings, UnicodeDocumentationGivesNoMojibakeInAUtf8Engine) {
+    const std::string setup = ExecutableFolder();
+    AppSettings.SetupDir = setup;
+    LoadSetXml();
+    EngineEncoding = TEngineEncoding::Utf8;
+    TRatingCache ratings;
+    std::size_t pages = 0;
+    std::size_t unicodeTexts = 0;
+    for (const DocPackage& package : DocPackages()) {
+        for (const std::string& file : HtmlFilesBelow(package.Folder)) {
+            TBaseRecord record;
+            IndexFile(file, package.Folder + "/svx.html", record, &ratings);
+            ++pages;
+            std::vector<std::string> texts = record.Keywords;
+            texts.push_back(record.Caption);
+            for (const std::string& text : texts) {
+                unicodeTexts += HasNonAscii(text);
+                // UTF-8 read as Windows-1252 ("Ã©", "Â "), or the replacement character.
+                const bool garbage = text.find("\xC3\x83") != std::string::npos ||
+                                     text.find("\xC3\x82") != std::string::npos ||
+                                     text.find("\xEF\xBF\xBD") != std::string::npos;
+                EXPECT_FALSE(garbage) << file << ": " << text;
+            }
+        }
+    }
+    EngineEncoding = TEngineEncoding::Windows1252;
+    EXPECT_GE(pages, 200u);
+    EXPECT_GT(unicodeTexts, 0u); // the no-break spaces of the captions, at least
 }

@@ -33,6 +33,9 @@ TEST(UnicodeWords, PunctuationAndSymbolsPartWordsLettersAndMarksDoNot) {
     // Nothing starts with a joiner, and malformed bytes part words.
     EXPECT_EQ(Split("\xE2\x80\x94-x\xFFy"), Pieces({"x", "y"}));
     EXPECT_EQ(Split("\xE2\x82\xAC"), Pieces());
+    EXPECT_EQ(Split("\xC2\xAD\xE2\x80\x8D"
+                    "ab"),
+              Pieces({"ab"})); // nor with an invisible one
 }
 
 TEST(UnicodeWords, ScriptsWithoutSpacesAreCutByTheDictionary) {
