@@ -8,6 +8,7 @@
 #include "app/app_settings.h"
 #include "app/engine_encoding.h"
 #include "bench/best_time.h"
+#include "bench/largest_page.h"
 #include "indexer/document_index.h"
 #include "indexer/rating_cache.h"
 #include "platform/files.h"
@@ -15,28 +16,9 @@
 #include "readers/tokens.h"
 #include "support/scratch_folder.h"
 
-#include <filesystem>
 #include <iostream>
 
 namespace {
-
-std::string LargestHtmlFile(const std::string& root) {
-    namespace fs = std::filesystem;
-    std::string largest;
-    std::uintmax_t largestSize = 0;
-    std::error_code error;
-    for (fs::recursive_directory_iterator
-             it(root, fs::directory_options::skip_permission_denied, error),
-         end;
-         it != end; it.increment(error)) {
-        if (!error && it->path().extension() == ".html" && it->is_regular_file(error) &&
-            it->file_size(error) > largestSize) {
-            largestSize = it->file_size(error);
-            largest = it->path().string();
-        }
-    }
-    return largest;
-}
 
 // About a megabyte of Russian prose in paragraphs and headings, UTF-8.
 std::string CyrillicPage() {

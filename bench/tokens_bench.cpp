@@ -3,34 +3,16 @@
 //
 //   bench_tokens [PAGE.html] [benchmark options]
 // Without a page, the largest .html file under /usr/share/doc is taken.
+#include "bench/largest_page.h"
 #include "bench/recording_reporter.h"
 #include "readers/tokens.h"
 
 #include <benchmark/benchmark.h>
-#include <filesystem>
 #include <iostream>
 
 namespace {
 
 TFileBuffer Page;
-
-std::string LargestHtmlFile(const std::string& root) {
-    namespace fs = std::filesystem;
-    std::string largest;
-    std::uintmax_t largestSize = 0;
-    std::error_code error;
-    for (fs::recursive_directory_iterator
-             it(root, fs::directory_options::skip_permission_denied, error),
-         end;
-         it != end; it.increment(error)) {
-        if (!error && it->path().extension() == ".html" && it->is_regular_file(error) &&
-            it->file_size(error) > largestSize) {
-            largestSize = it->file_size(error);
-            largest = it->path().string();
-        }
-    }
-    return largest;
-}
 
 void ByteLoop(benchmark::State& state) {
     for (auto _ : state) {
