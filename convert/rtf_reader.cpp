@@ -422,7 +422,16 @@ std::string RtfReader::HandleControlWord(const std::string& word, TFormat& forma
         int number = NumberOr(word.substr(1), '?');
         number = number < 0 ? number + 65536 : number;
         skipUnicodeFallback_ = unicodeFallback_;
-        return number > 0 && number < 65536 && !format.Hidden
+        // A character beyond U+FFFF comes as two surrogates, one \uN each.
+        const int high = highSurrogate_;
+        highSurrogate_ = number >= 0xD800 && number <= 0xDBFF ? number : 0;
+        if (highSurrogate_ != 0) {
+            return "";
+        }
+        if (number >= 0xDC00 && number <= 0xDFFF) {
+            number = high != 0 ? 0x10000 + ((high - 0xD800) << 10) + (number - 0xDC00) : 0xFFFD;
+        }
+        return number > 0 && number < 0x110000 && !format.Hidden
                    ? writer_.EmitText("&#" + std::to_string(number) + ";", format)
                    : "";
     }

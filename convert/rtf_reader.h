@@ -97,6 +97,7 @@ class RtfReader {
     RtfCodePage codePage_;
     int unicodeFallback_ = 1;
     int skipUnicodeFallback_ = 0;
+    int highSurrogate_ = 0; // the first half of a character beyond U+FFFF
     bool bookmarkParagraph_ = false;
     int excessDepth_ = 0;
     RtfHtmlWriter writer_;

@@ -107,6 +107,12 @@ std::string OpeningText(TFileBuffer& page, std::size_t length) {
     if (opening.size() <= length) {
         return opening;
     }
-    const std::size_t cut = opening.rfind(' ', length);
-    return cut == std::string::npos ? "" : opening.substr(0, cut) + "...";
+    std::size_t cut = opening.rfind(' ', length);
+    if (cut == std::string::npos && page.Utf8) {
+        // Text written without spaces is cut between two characters.
+        for (cut = length; cut > 0 && (static_cast<unsigned char>(opening[cut]) & 0xC0) == 0x80;) {
+            --cut;
+        }
+    }
+    return cut == std::string::npos || cut == 0 ? "" : opening.substr(0, cut) + "...";
 }

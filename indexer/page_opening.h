@@ -11,5 +11,6 @@
 // has no h1 heading, or from its start), spaces run together, without scripts,
 // styles, navigation, forms and comments; at most length bytes, cut at a word's
 // end and then ending with "...". Empty when the first length bytes hold no
-// word's end.
+// word's end, except in UTF-8, where text without spaces is cut between two
+// characters.
 std::string OpeningText(TFileBuffer& page, std::size_t length);

@@ -153,6 +153,8 @@ TEST(RtfToHtml, UnicodeWritesReferencesForCharactersBeyondTheCodePage) {
     const std::vector<std::string> unicode = {"unicode"};
     EXPECT_EQ(RtfBody("{\\rtf1 \\u8364?x}", unicode), "&#8364;x");
     EXPECT_EQ(RtfBody("{\\rtf1 \\uc2\\u-1624\\'3f\\'3fx}", unicode), "&#63912;x");
+    EXPECT_EQ(RtfBody("{\\rtf1 \\u-10179?\\u-8704?}", unicode), "&#128512;"); // surrogates
+    EXPECT_EQ(RtfBody("{\\rtf1 \\u-8704?}", unicode), "&#65533;");
     EXPECT_EQ(RtfBody("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'e0}", unicode), "&#1055;&#1072;");
     // A double-byte code page: a lead byte waits for the byte after it.
     EXPECT_EQ(RtfBody("{\\rtf1\\ansi\\ansicpg932 \\'82\\'a0a}", unicode), "&#12354;a");

@@ -280,6 +280,14 @@ TEST_F(IndexTest, PdfTextOfAnyScriptInAUtf8Engine) {
     }
 }
 
+TEST_F(IndexTest, InUtf8AnOpeningWithoutSpacesIsCutBetweenCharacters) {
+    Folder.Write("setup/set.xml", "<settings><TextDescriptionLength value=\"10\"/></settings>");
+    EngineEncoding = TEngineEncoding::Utf8;
+    const TBaseRecord record = Index("zh.html", "<p>东京大学是日本的一所大学</p>");
+    EngineEncoding = TEngineEncoding::Windows1252;
+    EXPECT_EQ(record.Description, "东京大...");
+}
+
 TEST_F(IndexTest, TextFilesGetKeywordsOnly) {
     const TBaseRecord record = Index("notes.txt", "the lighthouse of the bay, lighthouse lamps");
     EXPECT_EQ(record.Caption, "");
