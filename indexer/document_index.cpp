@@ -228,7 +228,8 @@ void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& 
     // description; the rating reads the page without the words that hold one,
     // so that no part of them becomes a keyword.
     const bool utf8 = EngineEncoding == TEngineEncoding::Utf8;
-    const bool markup = !HasExtension(page, ".txt"); // a text file declares nothing
+    // A text file declares nothing.
+    const bool markup = !HasExtension(page, ".txt") && !HasExtension(page, ".asc");
     std::vector<std::size_t> missing;
     if (utf8 ? PageToUtf8(buffer.Data, markup) : PageToCodePage(buffer.Data, missing, markup)) {
         AssignBuffer(buffer, std::move(buffer.Data));
