@@ -1,5 +1,8 @@
 #include "indexer/unicode_words.h"
 
+#include "platform/ansi.h"
+#include "readers/page_encoding.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <unicode/ubrk.h>
@@ -16,26 +19,27 @@ constexpr UChar32 SoftHyphen = 0xAD;
 constexpr UChar32 ZeroWidthNonJoiner = 0x200C;
 constexpr UChar32 ZeroWidthJoiner = 0x200D;
 
-bool IsLetter(UChar32 c) {
-    return u_hasBinaryProperty(c, UCHAR_ALPHABETIC) != 0;
+// A word starts with a letter, a mark or a digit.
+bool StartsWord(UChar32 c) {
+    if (c < 0x80) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    }
+    return u_hasBinaryProperty(c, UCHAR_ALPHABETIC) ||
+           (U_GET_GC_MASK(c) & (U_GC_M_MASK | U_GC_ND_MASK)) != 0;
 }
 
-// Letters, marks and digits make words; so do the invisible characters that
-// stand inside words (soft hyphens, joiners), which the keyword drops or keeps.
-bool IsWordCharacter(UChar32 c) {
-    if (c < 0x80) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-               c == '\'' || c == '-';
-    }
-    return IsLetter(c) || (U_GET_GC_MASK(c) & (U_GC_M_MASK | U_GC_ND_MASK)) != 0 ||
-           c == SoftHyphen || c == ZeroWidthNonJoiner || c == ZeroWidthJoiner;
+// Inside a word "'" and "-" join, as in the code page's words, and the
+// invisible characters that stand inside words (soft hyphens, joiners) stay,
+// for the keyword to drop or keep.
+bool ContinuesWord(UChar32 c) {
+    return StartsWord(c) || c == '\'' || c == '-' || c == SoftHyphen || c == ZeroWidthNonJoiner ||
+           c == ZeroWidthJoiner;
 }
 
 bool IsWrittenWithoutSpaces(UChar32 c) {
-    if (c < 0x2E80) { // below every such script but Thai, Lao, Khmer and Myanmar
-        if (c < 0x0E00 || c > 0x19FF) {
-            return false;
-        }
+    // Below U+2E80 only Thai, Lao, Myanmar and Khmer are such scripts.
+    if (c < 0x0E00 || (c > 0x19FF && c < 0x2E80)) {
+        return false;
     }
     UErrorCode status = U_ZERO_ERROR;
     switch (uscript_getScript(c, &status)) {
@@ -66,15 +70,6 @@ UChar32 NextCharacter(std::string_view text, std::int32_t& i) {
 
 } // namespace
 
-bool HasNonAscii(std::string_view text) {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            return true;
-        }
-    }
-    return false;
-}
-
 void TUnicodeWords::BreakCloser::operator()(UBreakIterator* breaks) const {
     ubrk_close(breaks);
 }
@@ -91,16 +86,15 @@ const std::vector<std::string_view>& TUnicodeWords::Split(std::string_view token
     while (i < length) {
         std::int32_t start = i;
         UChar32 c = NextCharacter(token, i);
-        if (c < 0 || !IsWordCharacter(c) || c == '\'' || c == '-' || c == SoftHyphen ||
-            c == ZeroWidthNonJoiner || c == ZeroWidthJoiner) {
-            continue; // a word starts with a letter, a mark or a digit
+        if (c < 0 || !StartsWord(c)) {
+            continue;
         }
         bool withoutSpaces = IsWrittenWithoutSpaces(c);
         std::int32_t end = i;
         while (end < length) {
             std::int32_t next = end;
             c = NextCharacter(token, next);
-            if (c < 0 || !IsWordCharacter(c)) {
+            if (c < 0 || !ContinuesWord(c)) {
                 break;
             }
             withoutSpaces = withoutSpaces || IsWrittenWithoutSpaces(c);
@@ -148,13 +142,7 @@ void TUnicodeWords::AddRun(std::string_view run, bool withoutSpaces) {
 
 std::string UnicodeKeyword(std::string_view word) {
     if (!HasNonAscii(word)) {
-        std::string lower(word);
-        for (char& c : lower) {
-            if (c >= 'A' && c <= 'Z') {
-                c = static_cast<char>(c - 'A' + 'a');
-            }
-        }
-        return lower;
+        return AnsiLowerCase(std::string(word));
     }
     // Each form takes at most as many UTF-16 units as the word has bytes, and
     // lower-casing lengthens it at most threefold. Words are short: their

@@ -9,9 +9,6 @@
 
 struct UBreakIterator;
 
-// Whether text holds a byte of a multi-byte UTF-8 character.
-bool HasNonAscii(std::string_view text);
-
 // Splits a word of the UTF-8 scanner (ASCII letters, digits, "'" and "-" and
 // any multi-byte characters) into the words it holds: runs of Unicode letters,
 // marks and digits, with "'" and "-" inside them as the code page's words have

@@ -44,11 +44,6 @@ const std::uint8_t* BytesOf(std::string_view text) {
     return reinterpret_cast<const std::uint8_t*>(text.data());
 }
 
-bool HasHighByte(std::string_view bytes) {
-    const auto length = static_cast<std::int32_t>(bytes.size());
-    return AsciiRunEnd(BytesOf(bytes), 0, length) < length;
-}
-
 bool IsValidUtf8(std::string_view bytes) {
     const std::uint8_t* const s = BytesOf(bytes);
     const auto length = static_cast<std::int32_t>(bytes.size());
@@ -173,22 +168,34 @@ void FromUtf8(std::string& bytes, std::size_t from, std::vector<std::size_t>& mi
     bytes.resize(size);
 }
 
+// The bytes as UTF-16 through ICU's converter of encoding; false when ICU
+// has none.
+bool ToUtf16(std::string_view bytes, const std::string& encoding, std::u16string& text) {
+    UErrorCode status = U_ZERO_ERROR;
+    UConverter* converter = ucnv_open(encoding.c_str(), &status);
+    if (U_FAILURE(status)) {
+        return false;
+    }
+    const auto length = static_cast<std::int32_t>(bytes.size());
+    const std::int32_t units = ucnv_toUChars(converter, nullptr, 0, bytes.data(), length, &status);
+    text.assign(static_cast<std::size_t>(units) + 1, u'\0');
+    status = U_ZERO_ERROR;
+    ucnv_toUChars(converter, text.data(), units + 1, bytes.data(), length, &status);
+    ucnv_close(converter);
+    text.resize(static_cast<std::size_t>(units));
+    return true;
+}
+
 // Through ICU's converter of encoding; a byte sequence it cannot read is one
 // missing character ("?"), as is the substitute (U+001A) some converters give.
 std::string FromEncoding(std::string_view bytes, const std::string& encoding,
                          std::vector<std::size_t>& missing) {
-    UErrorCode status = U_ZERO_ERROR;
-    UConverter* converter = ucnv_open(encoding.c_str(), &status);
-    if (U_FAILURE(status)) {
+    std::u16string text;
+    if (!ToUtf16(bytes, encoding, text)) {
         return std::string(bytes);
     }
-    const auto length = static_cast<std::int32_t>(bytes.size());
-    const std::int32_t units = ucnv_toUChars(converter, nullptr, 0, bytes.data(), length, &status);
-    std::vector<UChar> text(static_cast<std::size_t>(units) + 1);
-    status = U_ZERO_ERROR;
-    ucnv_toUChars(converter, text.data(), units + 1, bytes.data(), length, &status);
-    ucnv_close(converter);
-    std::string out(static_cast<std::size_t>(units), '\0');
+    const auto units = static_cast<std::int32_t>(text.size());
+    std::string out(text.size(), '\0');
     std::size_t size = 0;
     for (std::int32_t i = 0; i < units;) {
         UChar32 c;
@@ -222,6 +229,11 @@ bool IsWordByte(unsigned char c) {
 
 } // namespace
 
+bool HasNonAscii(std::string_view bytes) {
+    const auto length = static_cast<std::int32_t>(bytes.size());
+    return AsciiRunEnd(BytesOf(bytes), 0, length) < length;
+}
+
 std::string PageEncoding(std::string_view bytes, bool markup) {
     if (const TByteOrderMark* mark = ByteOrderMarkOf(bytes)) {
         return mark->Encoding;
@@ -235,7 +247,7 @@ std::string PageEncoding(std::string_view bytes, bool markup) {
 
 bool PageToCodePage(std::string& bytes, std::vector<std::size_t>& missing, bool markup) {
     // Pure ASCII reads the same in every encoding a page can declare in ASCII.
-    if (!HasHighByte(bytes)) {
+    if (!HasNonAscii(bytes)) {
         return false;
     }
     const std::string encoding = PageEncoding(bytes, markup);
@@ -253,7 +265,7 @@ bool PageToCodePage(std::string& bytes, std::vector<std::size_t>& missing, bool 
 }
 
 bool PageToUtf8(std::string& bytes, bool markup) {
-    if (!HasHighByte(bytes)) {
+    if (!HasNonAscii(bytes)) {
         return false;
     }
     const std::string encoding = PageEncoding(bytes, markup);
@@ -271,18 +283,10 @@ bool PageToUtf8(std::string& bytes, bool markup) {
     }
     // Every other encoding, and UTF-8 with sequences that cannot be read
     // (each becomes "?"), through ICU's converter.
-    UErrorCode status = U_ZERO_ERROR;
-    UConverter* converter = ucnv_open(encoding.c_str(), &status);
-    if (U_FAILURE(status)) {
+    std::u16string utf16;
+    if (!ToUtf16(text, encoding, utf16)) {
         return false;
     }
-    const auto length = static_cast<std::int32_t>(text.size());
-    const std::int32_t units = ucnv_toUChars(converter, nullptr, 0, text.data(), length, &status);
-    std::u16string utf16(static_cast<std::size_t>(units) + 1, u'\0');
-    status = U_ZERO_ERROR;
-    ucnv_toUChars(converter, utf16.data(), units + 1, text.data(), length, &status);
-    ucnv_close(converter);
-    utf16.resize(static_cast<std::size_t>(units));
     bytes = Utf16ToUtf8(utf16);
     return true;
 }

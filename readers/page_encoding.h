@@ -7,6 +7,9 @@
 #include <string_view>
 #include <vector>
 
+// Whether bytes hold any byte above 0x7F.
+bool HasNonAscii(std::string_view bytes);
+
 // The name of the encoding of bytes: a byte-order mark's ("UTF-8", "UTF-16LE",
 // "UTF-16BE"); else the charset that a meta element or the XML declaration
 // near the start declares, when it is one that is known; else "UTF-8" when the

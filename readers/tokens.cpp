@@ -16,8 +16,7 @@ using namespace token_tables;
 constexpr std::array<unsigned char, 256> MakeByteClasses(bool utf8) {
     std::array<unsigned char, 256> classes{};
     for (int c = 0; c < 256; ++c) {
-        const bool letter =
-            utf8 ? c >= 0x80 || ansi_tables::Tables.Letter[c] : ansi_tables::Tables.Letter[c];
+        const bool letter = (utf8 && c >= 0x80) || ansi_tables::Tables.Letter[c];
         const bool digit = c >= '0' && c <= '9';
         unsigned char byteClass = 0;
         if (letter || c == '&') {

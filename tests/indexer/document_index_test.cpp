@@ -146,9 +146,51 @@ std::set<std::string> WholeWords(const std::string& text) {
     return words;
 }
 
+// Whether keyword, in the open engine's encoding, is a word of text (UTF-8):
+// a whole word of it in the code page, a piece of its lower case in UTF-8.
+bool IsWordOf(const std::string& keyword, const std::string& text) {
+    return EngineEncoding == TEngineEncoding::Utf8
+               ? UnicodeKeyword(text).find(keyword) != std::string::npos
+               : WholeWords(Utf8ToAnsi(text)).count(keyword) > 0;
+}
+
+bool HasKeyword(const TBaseRecord& record, const std::string& keyword) {
+    return std::find(record.Keywords.begin(), record.Keywords.end(), keyword) !=
+           record.Keywords.end();
+}
+
+// A file of the multilingual site as its list gives it, in UTF-8 as Python's
+// codecs read it.
+struct ListedFile {
+    std::string Name;
+    std::string Title; // none in documents.txt
+    std::string Text;
+};
+
+// The files of a list of the site: "name, title, text" lines in pages.txt,
+// "name, text" lines in documents.txt, separated by tabs.
+std::vector<ListedFile> ListedFiles(const std::string& list) {
+    std::ifstream lines(MULTILINGUAL_SITE "/" + list);
+    std::vector<ListedFile> files;
+    std::string line;
+    while (std::getline(lines, line)) {
+        const std::size_t tab = line.find('\t');
+        const std::size_t lastTab = line.rfind('\t');
+        files.push_back({line.substr(0, tab),
+                         lastTab > tab ? line.substr(tab + 1, lastTab - tab - 1) : "",
+                         line.substr(lastTab + 1)});
+    }
+    return files;
+}
+
+// Makes the engine open now a UTF-8 or a Windows-1252 one, and Windows-1252
+// again at the end of the scope.
+struct OpenEngineEncoding {
+    explicit OpenEngineEncoding(TEngineEncoding encoding) { EngineEncoding = encoding; }
+    ~OpenEngineEncoding() { EngineEncoding = TEngineEncoding::Windows1252; }
+};
+
 TEST_F(IndexTest, AMultilingualSiteGivesNoGarbage) {
-    // The site's list of titles and texts, as Python's codecs read them.
-    std::ifstream list(MULTILINGUAL_SITE "/pages.txt");
     const std::map<std::string, Strings> expected = {{"fr.html", {"caf\xE9"}},
                                                      {"de.html",
                                                       {"gr\xF6\xDF"
@@ -172,37 +214,25 @@ TEST_F(IndexTest, AMultilingualSiteGivesNoGarbage) {
                                                       {"\xE7"
                                                        "a",
                                                        "na\xEFve"}}};
-    std::string line;
-    int pages = 0;
-    while (std::getline(list, line)) {
-        const std::size_t tab = line.find('\t');
-        const std::size_t secondTab = line.find('\t', tab + 1);
-        const std::string name = line.substr(0, tab);
-        const std::string title = Utf8ToAnsi(line.substr(tab + 1, secondTab - tab - 1));
-        const std::string text = Utf8ToAnsi(line.substr(secondTab + 1));
+    const std::vector<ListedFile> pages = ListedFiles("pages.txt");
+    for (const ListedFile& page : pages) {
         TBaseRecord record;
-        IndexFile(MULTILINGUAL_SITE "/" + name, Root, record);
-        EXPECT_EQ(record.Caption, title) << name;
-        const std::set<std::string> words = WholeWords(title + ' ' + text);
+        IndexFile(MULTILINGUAL_SITE "/" + page.Name, Root, record);
+        EXPECT_EQ(record.Caption, Utf8ToAnsi(page.Title)) << page.Name;
         for (const std::string& keyword : record.Keywords) {
-            EXPECT_TRUE(words.count(keyword)) << name << ": " << keyword;
+            EXPECT_TRUE(IsWordOf(keyword, page.Title + ' ' + page.Text))
+                << page.Name << ": " << keyword;
         }
-        const auto wanted = expected.find(name);
+        const auto wanted = expected.find(page.Name);
         for (const std::string& word : wanted == expected.end() ? Strings() : wanted->second) {
-            EXPECT_NE(std::find(record.Keywords.begin(), record.Keywords.end(), word),
-                      record.Keywords.end())
-                << name << ": " << word;
+            EXPECT_TRUE(HasKeyword(record, word)) << page.Name << ": " << word;
         }
-        ++pages;
     }
-    EXPECT_EQ(pages, 15);
+    EXPECT_EQ(pages.size(), 15u);
 }
 
 TEST_F(IndexTest, AMultilingualSiteKeepsEveryCharacterInAUtf8Engine) {
-    EngineEncoding = TEngineEncoding::Utf8;
-    struct Restore {
-        ~Restore() { EngineEncoding = TEngineEncoding::Windows1252; }
-    } restore;
+    const OpenEngineEncoding utf8(TEngineEncoding::Utf8);
     // Words each page must give, in UTF-8 (the test's source is UTF-8).
     const std::map<std::string, Strings> expected = {
         {"fr.html", {"café"}},         {"de.html", {"größe", "übung"}},
@@ -213,66 +243,61 @@ TEST_F(IndexTest, AMultilingualSiteKeepsEveryCharacterInAUtf8Engine) {
         {"ja.html", {"東京", "大学"}}, {"th.html", {"ภาษา", "ไทย"}},
         {"legacy.html", {"crème"}},    {"utf16.html", {"noël", "québec"}},
         {"notes.txt", {"naïve"}}};
-    std::ifstream list(MULTILINGUAL_SITE "/pages.txt");
-    std::string line;
-    int pages = 0;
-    while (std::getline(list, line)) {
-        const std::size_t tab = line.find('\t');
-        const std::size_t secondTab = line.find('\t', tab + 1);
-        const std::string name = line.substr(0, tab);
-        const std::string title = line.substr(tab + 1, secondTab - tab - 1);
-        const std::string text = UnicodeKeyword(title + ' ' + line.substr(secondTab + 1));
+    const std::vector<ListedFile> pages = ListedFiles("pages.txt");
+    for (const ListedFile& page : pages) {
         TBaseRecord record;
-        IndexFile(MULTILINGUAL_SITE "/" + name, Root, record);
-        EXPECT_EQ(record.Caption, title) << name;
+        IndexFile(MULTILINGUAL_SITE "/" + page.Name, Root, record);
+        EXPECT_EQ(record.Caption, page.Title) << page.Name;
         for (const std::string& keyword : record.Keywords) {
-            EXPECT_NE(text.find(keyword), std::string::npos) << name << ": " << keyword;
+            EXPECT_TRUE(IsWordOf(keyword, page.Title + ' ' + page.Text))
+                << page.Name << ": " << keyword;
             // No replacement character, no UTF-8 read as the code page ("Ã©").
-            EXPECT_EQ(keyword.find("\xEF\xBF\xBD"), std::string::npos) << name;
-            EXPECT_EQ(keyword.find("\xC3\x83"), std::string::npos) << name;
+            EXPECT_EQ(keyword.find("\xEF\xBF\xBD"), std::string::npos) << page.Name;
+            EXPECT_EQ(keyword.find("\xC3\x83"), std::string::npos) << page.Name;
         }
-        for (const std::string& word : expected.at(name)) {
-            EXPECT_NE(std::find(record.Keywords.begin(), record.Keywords.end(), word),
-                      record.Keywords.end())
-                << name << ": " << word;
+        for (const std::string& word : expected.at(page.Name)) {
+            EXPECT_TRUE(HasKeyword(record, word)) << page.Name << ": " << word;
         }
-        ++pages;
     }
-    EXPECT_EQ(pages, 15);
+    EXPECT_EQ(pages.size(), 15u);
 }
 
 TEST_F(IndexTest, RtfsOfOtherCodePagesAndUnicodeKeepTheirCharacters) {
     // Each document's words, in UTF-8 (the test's source is UTF-8).
     const std::map<std::string, Strings> words = {{"ru.rtf", {"привет", "москвы", "россии"}},
                                                   {"pl.rtf", {"polsce", "leżą", "łódź", "kraków"}}};
+    const std::vector<ListedFile> documents = ListedFiles("documents.txt");
+    ASSERT_EQ(documents.size(), words.size());
     for (const TEngineEncoding encoding : {TEngineEncoding::Utf8, TEngineEncoding::Windows1252}) {
-        EngineEncoding = encoding;
-        for (const auto& [name, expected] : words) {
+        const OpenEngineEncoding open(encoding);
+        for (const ListedFile& document : documents) {
             TBaseRecord record;
-            IndexFile(MULTILINGUAL_SITE "/" + name, Root, record);
-            for (const std::string& word : expected) {
+            IndexFile(MULTILINGUAL_SITE "/" + document.Name, Root, record);
+            for (const std::string& word : words.at(document.Name)) {
                 const std::string keyword = EngineTextFromUtf8(word);
-                const bool found = std::find(record.Keywords.begin(), record.Keywords.end(),
-                                             keyword) != record.Keywords.end();
                 // In the code page a word holding a character it lacks is no keyword.
-                EXPECT_EQ(found, keyword.find('?') == std::string::npos) << name << ": " << word;
+                EXPECT_EQ(HasKeyword(record, keyword), keyword.find('?') == std::string::npos)
+                    << document.Name << ": " << word;
             }
-            EXPECT_LE(record.Keywords.size(), expected.size() + 2) << name;
+            for (const std::string& keyword : record.Keywords) {
+                EXPECT_TRUE(IsWordOf(keyword, document.Text)) << document.Name << ": " << keyword;
+            }
         }
     }
-    EngineEncoding = TEngineEncoding::Windows1252;
 }
 
 TEST_F(IndexTest, PdfTextOfAnyScriptInAUtf8Engine) {
     PdfDocument document;
-    document.Pages.push_back({{{72, 720, 12, U"Москва столица, Łódź 東京"}}});
+    document.Pages.push_back({{{72, 720, 12, U"Moscow Москва столица, Łódź 東京"}}});
     const std::string pdf = Folder.Write("site/ru.pdf", WritePdf(document));
-    EngineEncoding = TEngineEncoding::Utf8;
     TBaseRecord record;
+    {
+        const OpenEngineEncoding utf8(TEngineEncoding::Utf8);
+        IndexFile(pdf, Root, record);
+    }
+    EXPECT_EQ(Sorted(record.Keywords), Sorted({"moscow", "москва", "столица", "łódź", "東京"}));
     IndexFile(pdf, Root, record);
-    EngineEncoding = TEngineEncoding::Windows1252;
-    EXPECT_EQ(Sorted(record.Keywords), Sorted({"москва", "столица", "łódź", "東京"}));
-    IndexFile(pdf, Root, record);
+    EXPECT_TRUE(HasKeyword(record, "moscow"));
     for (const std::string& keyword : record.Keywords) {
         EXPECT_TRUE(std::all_of(keyword.begin(), keyword.end(), [](char c) {
             return IsAnsiLetter(static_cast<unsigned char>(c));
@@ -282,10 +307,8 @@ TEST_F(IndexTest, PdfTextOfAnyScriptInAUtf8Engine) {
 
 TEST_F(IndexTest, InUtf8AnOpeningWithoutSpacesIsCutBetweenCharacters) {
     Folder.Write("setup/set.xml", "<settings><TextDescriptionLength value=\"10\"/></settings>");
-    EngineEncoding = TEngineEncoding::Utf8;
-    const TBaseRecord record = Index("zh.html", "<p>东京大学是日本的一所大学</p>");
-    EngineEncoding = TEngineEncoding::Windows1252;
-    EXPECT_EQ(record.Description, "东京大...");
+    const OpenEngineEncoding utf8(TEngineEncoding::Utf8);
+    EXPECT_EQ(Index("zh.html", "<p>东京大学是日本的一所大学</p>").Description, "东京大...");
 }
 
 TEST_F(IndexTest, TextFilesGetKeywordsOnly) {
@@ -381,10 +404,11 @@ TEST_F(IndexTest, MissingPagesKeepTheirAddress) {
 }
 
 TEST(RelativeUrl, AUtf8EngineEscapesWhatTheUrlStandardEscapesInPaths) {
-    EngineEncoding = TEngineEncoding::Utf8;
-    EXPECT_EQ(RelativeUrl("/site/svx.html", "/site/100% #1?{x}.html"),
-              "100%25%20%231%3F%7Bx%7D.html");
-    EngineEncoding = TEngineEncoding::Windows1252;
+    {
+        const OpenEngineEncoding utf8(TEngineEncoding::Utf8);
+        EXPECT_EQ(RelativeUrl("/site/svx.html", "/site/100% #1?{x}.html"),
+                  "100%25%20%231%3F%7Bx%7D.html");
+    }
     EXPECT_EQ(RelativeUrl("/site/svx.html", "/site/100% #1.html"), "100%%20#1.html");
 }
 

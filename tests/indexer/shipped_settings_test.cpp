@@ -6,9 +6,9 @@
 #include "indexer/document_index.h"
 #include "indexer/rating.h"
 #include "indexer/rating_cache.h"
-#include "indexer/unicode_words.h"
 #include "platform/files.h"
 #include "readers/file_buffer.h"
+#include "readers/page_encoding.h"
 #include "support/doc_pages.h"
 #include "support/page_facts.h"
 

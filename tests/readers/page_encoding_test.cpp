@@ -60,7 +60,9 @@ TEST(PageToUtf8, ConvertsEveryEncodingIntoUtf8) {
     page = "caf\xE9 \x80";
     EXPECT_TRUE(PageToUtf8(page));
     EXPECT_EQ(page, "caf\xC3\xA9 \xE2\x82\xAC");
-    page = std::string("\xFF\xFE" "A\0\x16\x04", 6);
+    page = std::string("\xFF\xFE"
+                       "A\0\x16\x04",
+                       6);
     EXPECT_TRUE(PageToUtf8(page));
     EXPECT_EQ(page, "A\xD0\x96");
 }

@@ -9,15 +9,16 @@
 
 using TokenList = std::vector<std::pair<TTokenKind, std::string>>;
 
-inline TFileBuffer BufferOf(const std::string& data) {
+inline TFileBuffer BufferOf(const std::string& data, bool utf8 = false) {
     TFileBuffer buffer;
     AssignBuffer(buffer, data);
+    buffer.Utf8 = utf8;
     return buffer;
 }
 
-// Every token of data up to and without the closing tkEnd.
-inline TokenList Scan(const std::string& data) {
-    TFileBuffer buffer = BufferOf(data);
+// Every token of data (UTF-8 when told) up to and without the closing tkEnd.
+inline TokenList Scan(const std::string& data, bool utf8 = false) {
+    TFileBuffer buffer = BufferOf(data, utf8);
     TokenList tokens;
     std::string text;
     TTokenKind kind;

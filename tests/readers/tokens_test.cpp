@@ -119,17 +119,7 @@ TEST(Tokens, EntityReferencesInsideWords) {
 }
 
 TEST(Tokens, InUtf8MultiByteCharactersStayInsideWords) {
-    const auto scan = [](const std::string& data) {
-        TFileBuffer buffer = BufferOf(data);
-        buffer.Utf8 = true;
-        TokenList tokens;
-        std::string text;
-        TTokenKind kind;
-        while ((kind = NextToken(buffer, text)) != tkEnd) {
-            tokens.emplace_back(kind, text);
-        }
-        return tokens;
-    };
+    const auto scan = [](const std::string& data) { return Scan(data, true); };
     // A Cyrillic word: the code page would cut it into letters and other bytes.
     EXPECT_EQ(scan("\xD0\x9F\xD1\x80 caf&eacute;&euro;&#x1F600;-x <b>"),
               T({{tkWord, "\xD0\x9F\xD1\x80"},
@@ -173,8 +163,7 @@ struct SkipResult {
 // NextToken one token at a time; the results of every skip.
 std::vector<SkipResult> Skips(const std::string& data, TTokenKind stop, TTokenKind alsoStop,
                               bool tokenByToken, bool utf8) {
-    TFileBuffer buffer = BufferOf(data);
-    buffer.Utf8 = utf8;
+    TFileBuffer buffer = BufferOf(data, utf8);
     std::vector<SkipResult> results;
     std::string text;
     TTokenKind kind;
