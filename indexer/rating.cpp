@@ -7,6 +7,7 @@
 #include "readers/tokens.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -233,17 +234,21 @@ void TRating::RatePage(TFileBuffer& page, std::int32_t indexDepthLimit,
     const std::size_t candidates =
         SiteWeight > 0 ? std::min(Words.size(), kept * SiteCandidatesPerKeyword) : kept;
     SortWords(kept);
-    // The further candidates: the best of the rest, in a fixed order for ties.
-    const auto better = [](const TWordRating& a, const TWordRating& b) {
-        return a.Score != b.Score ? a.Score > b.Score : a.Word < b.Word;
+    // The further candidates: the best of the rest, in a fixed order for ties
+    // (the words differ). Chosen by their places, so that no entry moves.
+    const auto better = [this](std::uint32_t a, std::uint32_t b) {
+        const TWordRating& x = Words[a];
+        const TWordRating& y = Words[b];
+        return x.Score != y.Score ? x.Score > y.Score : x.Word < y.Word;
     };
-    const auto first = Words.begin() + static_cast<std::ptrdiff_t>(kept);
-    const auto last = Words.begin() + static_cast<std::ptrdiff_t>(candidates);
-    std::nth_element(first, last, Words.end(), better);
-    std::sort(first, last, better);
+    restOrder_.resize(Words.size() - kept);
+    std::iota(restOrder_.begin(), restOrder_.end(), static_cast<std::uint32_t>(kept));
+    const auto last = restOrder_.begin() + static_cast<std::ptrdiff_t>(candidates - kept);
+    std::nth_element(restOrder_.begin(), last, restOrder_.end(), better);
+    std::sort(restOrder_.begin(), last, better);
     MoreWords.clear();
-    for (std::size_t i = kept; i < candidates; ++i) {
-        MoreWords.push_back(std::move(Words[i].Word));
+    for (auto place = restOrder_.begin(); place != last; ++place) {
+        MoreWords.push_back(std::move(Words[*place].Word));
     }
     Words.resize(kept);
     wordIndexCurrent_ = false;

@@ -166,6 +166,8 @@ class TRating {
     TWordIds tagIds_;
     std::vector<std::size_t> tagPlaces_;
     TUnicodeWords unicodeWords_;
-    // SortWords' tournament, kept between pages for its storage.
+    // SortWords' tournament and the order of the further candidates, kept
+    // between pages for their storage.
     std::vector<std::uint32_t> sortTree_;
+    std::vector<std::uint32_t> restOrder_;
 };

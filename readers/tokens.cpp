@@ -237,11 +237,60 @@ TTokenKind NextLongToken(TFileBuffer& buffer, std::string& text) {
     }
 }
 
+namespace {
+
+// The bytes that end a stretch of a tag stepped over in one scan: its ">",
+// and those whose tokens' texts differ from their bytes ("&" starts a
+// reference, "\r" has no text, "<!" reads its "!" twice) or that may hold
+// the stretch's ">" ("<", "-" before ">").
+constexpr std::array<bool, 256> MakeStretchEnds() {
+    std::array<bool, 256> ends{};
+    ends['>'] = ends['&'] = ends['\r'] = ends['<'] = true;
+    return ends;
+}
+constexpr std::array<bool, 256> StretchEnds = MakeStretchEnds();
+
+// Steps over the rest of a tag up to its ">" (or "/>" when that is
+// alsoStop) when every token before it is a plain one, as SkipTokens would;
+// tkEnd, with the buffer as it was, when the tokens must be read one by one.
+TTokenKind SkipPlainTagRest(TFileBuffer& buffer, TTokenKind alsoStop, std::int32_t& textLength) {
+    const auto* const data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
+    const unsigned char* const last = data + buffer.Size;
+    const unsigned char* const start = data + buffer.Position;
+    for (const unsigned char* at = start;;) {
+        const unsigned char* end = at;
+        while (end < last && !StretchEnds[*end]) {
+            ++end;
+        }
+        // A "-" before the ">" may be a word's end or a number's: read on slowly.
+        if (end == last || *end != '>' || (end > at && end[-1] == '-')) {
+            return tkEnd;
+        }
+        // "/" is always a token of its own, so "/>" is one token.
+        const TTokenKind kind = end > at && end[-1] == '/' ? tkEmptyTagClose : tkTagClose;
+        at = end + 1;
+        if (kind == tkTagClose || kind == alsoStop) {
+            textLength += static_cast<std::int32_t>(at - start);
+            buffer.Position = static_cast<std::int32_t>(at - data);
+            return kind;
+        }
+    }
+}
+
+} // namespace
+
 TTokenKind SkipTokens(TFileBuffer& buffer, TTokenKind stop, TTokenKind alsoStop,
                       std::int32_t& textLength) {
     const auto* const data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
     const unsigned char* const last = data + buffer.Size;
     const Tables& tables = TablesOf(buffer);
+    if (stop == tkTagClose && !buffer.PendingSpace && buffer.Position >= 0 &&
+        static_cast<std::uint32_t>(buffer.Position) < buffer.Size) {
+        const TTokenKind kind = SkipPlainTagRest(buffer, alsoStop, textLength);
+        if (kind != tkEnd) {
+            return kind;
+        }
+    }
     std::string text;
     for (;;) {
         // A run of plain tokens, stepped over in place.
