@@ -191,7 +191,9 @@ void TRating::FixSettings() {
     IndexWordGroups();
     tagIds_.Clear();
     tagPlaces_.clear();
+    tagHundredths_.clear();
     for (std::size_t i = 0; i < Tags.size(); ++i) {
+        tagHundredths_.push_back(Extended(Tags[i].Rating) / 100);
         tagIds_.Add(Tags[i].Name, TWordIds::HashOf(Tags[i].Name));
         tagPlaces_.resize(tagIds_.Count(), i); // the first of a name counts
     }
@@ -431,16 +433,25 @@ const TTagRating* TRating::FindTag(std::string_view name) const {
 }
 
 void TRating::PushTag(std::string_view name) {
-    TOpenTag tag{std::string(name), 0, false};
+    const Extended outer = TagStack.empty() ? 0 : TagStack.back().RatingSum;
+    // Built in place, at the end of a stack that keeps its storage.
+    TagStack.emplace_back();
+    TOpenTag& tag = TagStack.back();
+    tag.Name.assign(name);
+    tag.RatingSum = outer;
     if (const TTagRating* found = FindTag(name)) {
         tag.Rating = found->Rating;
         if (tag.Rating < TagsMinimalRating) {
             tag.Suppress = true;
             Suppressed = true;
         }
+        // A rating of 0 adds nothing; the others' hundredths are worked out
+        // once while the settings are fixed.
+        if (tag.Rating != 0) {
+            tag.RatingSum +=
+                settingsFixed_ ? tagHundredths_[found - Tags.data()] : Extended(tag.Rating) / 100;
+        }
     }
-    tag.RatingSum = (TagStack.empty() ? 0 : TagStack.back().RatingSum) + Extended(tag.Rating) / 100;
-    TagStack.push_back(std::move(tag));
 }
 
 void TRating::PopTag(std::string_view name) {

@@ -165,6 +165,7 @@ class TRating {
     // numbers, the place in Tags of the first tag of each name.
     TWordIds tagIds_;
     std::vector<std::size_t> tagPlaces_;
+    std::vector<long double> tagHundredths_; // by the place in Tags
     TUnicodeWords unicodeWords_;
     // SortWords' tournament and the order of the further candidates, kept
     // between pages for their storage.

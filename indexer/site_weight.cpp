@@ -74,9 +74,11 @@ void TSiteWeight::Apply(TBase& base) const {
         // The best first; of equal scores, the one the page placed first.
         const auto best =
             order.begin() + static_cast<std::ptrdiff_t>(std::min(order.size(), keysCount_));
-        std::partial_sort(order.begin(), best, order.end(), [&](std::size_t a, std::size_t b) {
+        const auto better = [&](std::size_t a, std::size_t b) {
             return scores[a] != scores[b] ? scores[a] > scores[b] : a < b;
-        });
+        };
+        std::nth_element(order.begin(), best, order.end(), better);
+        std::sort(order.begin(), best, better);
         std::vector<std::string> keywords;
         keywords.reserve(static_cast<std::size_t>(best - order.begin()));
         for (auto r = order.begin(); r != best; ++r) {
