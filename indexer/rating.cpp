@@ -288,61 +288,59 @@ void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
         return kind;
     };
     // Tag names: the code page's lower case, or in UTF-8 the ASCII letters'.
-    auto lowerText = [&text, this] {
-        for (char& c : text) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (!Utf8 || byte < 0x80) {
-                c = static_cast<char>(AnsiLower(byte));
-            }
+    const auto lowerTagName = [this](const char* from, std::size_t size, char* to) {
+        for (std::size_t i = 0; i < size; ++i) {
+            const auto byte = static_cast<unsigned char>(from[i]);
+            to[i] = static_cast<char>(!Utf8 || byte < 0x80 ? AnsiLower(byte) : byte);
         }
-        return std::string_view(text);
+        return std::string_view(to, size);
     };
+    auto lowerText = [&] { return lowerTagName(text.data(), text.size(), text.data()); };
     auto takeUntil = [&](TTokenKind stop, TTokenKind alsoStop) {
         kind = SkipTokens(page, stop, alsoStop, p);
     };
-    // The rest of a tag whose name text holds.
-    auto openTag = [&] {
-        PushTag(lowerText());
+    // The rest of a tag of that name.
+    auto openTag = [&](std::string_view name) {
+        PushTag(name);
         takeUntil(tkTagClose, tkEmptyTagClose);
         if (kind == tkEmptyTagClose) {
             TagStack.pop_back();
         } else if (kind == tkTagClose && IsRawTextElement(TagStack.back().Name)) {
             // A script or style is raw text up to its own end tag: what looks
             // like tags inside is no tag, and nothing is a word.
-            const std::string name = TagStack.back().Name;
+            const std::string element = TagStack.back().Name;
             while (take() != tkEnd) {
-                if (kind == tkEndTagOpen && take() == tkWord && lowerText() == name) {
-                    PopTag(name);
+                if (kind == tkEndTagOpen && take() == tkWord && lowerText() == element) {
+                    PopTag(element);
                     takeUntil(tkTagClose, tkTagClose);
                     break;
                 }
             }
         }
     };
-    auto closeTag = [&] {
-        PopTag(lowerText());
+    auto closeTag = [&](std::string_view name) {
+        PopTag(name);
         takeUntil(tkTagClose, tkTagClose);
     };
-    do {
-        // Most tokens are single bytes, plain words and tags with plain names,
-        // taken where they stand.
-        TPlainToken name;
-        if (const std::int32_t opening = PlainTagOpening(page, name)) {
-            text.assign(page.Data, static_cast<std::size_t>(page.Position + opening), name.Size);
-            page.Position += opening + static_cast<std::int32_t>(name.Size);
-            p += opening + static_cast<std::int32_t>(name.Size);
-            kind = tkWord;
-            if (opening == 1) {
-                openTag();
-            } else {
-                closeTag();
-            }
-            continue;
+    // Most tokens are single bytes and plain words: a run of them is taken
+    // where it stands, its position kept at hand; false when none was there.
+    const auto* const data = reinterpret_cast<const unsigned char*>(page.Data.data());
+    const unsigned char* const last = data + page.Size;
+    const token_tables::Tables& tables = token_tables::TablesOf(page);
+    auto takePlainRun = [&] {
+        if (page.PendingSpace || page.Position < 0 ||
+            static_cast<std::uint32_t>(page.Position) >= page.Size) {
+            return false;
         }
-        const TPlainToken plain = PlainTokenAt(page);
-        if (plain.Kind != tkEnd) {
-            std::string_view word(page.Data.data() + page.Position, plain.Size);
-            page.Position += static_cast<std::int32_t>(plain.Size);
+        const unsigned char* const start = data + page.Position;
+        const unsigned char* at = start;
+        while (at < last) {
+            const TPlainToken plain = PlainTokenAt(at, last, tables);
+            if (plain.Kind == tkEnd) {
+                break;
+            }
+            std::string_view word(reinterpret_cast<const char*>(at), plain.Size);
+            at += plain.Size;
             p += static_cast<std::int32_t>(plain.TextSize);
             kind = plain.Kind;
             if (kind == tkNumber && !IsDigit(static_cast<unsigned char>(word.back()))) {
@@ -350,6 +348,34 @@ void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
             }
             if ((kind == tkWord || kind == tkNumber) && IsCandidate(word)) {
                 AddWord(word, p);
+            }
+            if (p > indexDepthLimit) {
+                break;
+            }
+        }
+        page.Position = static_cast<std::int32_t>(at - data);
+        return at != start;
+    };
+    do {
+        if (takePlainRun()) {
+            continue;
+        }
+        // Tags with plain names are taken where they stand too.
+        TPlainToken plainName;
+        if (const std::int32_t opening = PlainTagOpening(page, plainName)) {
+            // Short names are lower-cased on the stack, without a string.
+            const char* const raw = page.Data.data() + page.Position + opening;
+            char shortName[32];
+            const std::string_view name = plainName.Size <= sizeof shortName
+                                              ? lowerTagName(raw, plainName.Size, shortName)
+                                              : (text.assign(raw, plainName.Size), lowerText());
+            page.Position += opening + static_cast<std::int32_t>(plainName.Size);
+            p += opening + static_cast<std::int32_t>(plainName.Size);
+            kind = tkWord;
+            if (opening == 1) {
+                openTag(name);
+            } else {
+                closeTag(name);
             }
             continue;
         }
@@ -366,12 +392,12 @@ void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
             break;
         case tkTagOpen:
             if (take() == tkWord) {
-                openTag();
+                openTag(lowerText());
             }
             break;
         case tkEndTagOpen:
             if (take() == tkWord) {
-                closeTag();
+                closeTag(lowerText());
             }
             break;
         case tkCommentOpen:
@@ -434,11 +460,8 @@ const TTagRating* TRating::FindTag(std::string_view name) const {
 
 void TRating::PushTag(std::string_view name) {
     const Extended outer = TagStack.empty() ? 0 : TagStack.back().RatingSum;
-    // Built in place, at the end of a stack that keeps its storage.
-    TagStack.emplace_back();
+    TagStack.push_back({std::string(name), 0, false, outer});
     TOpenTag& tag = TagStack.back();
-    tag.Name.assign(name);
-    tag.RatingSum = outer;
     if (const TTagRating* found = FindTag(name)) {
         tag.Rating = found->Rating;
         if (tag.Rating < TagsMinimalRating) {
@@ -513,7 +536,7 @@ void TRating::AddWord(std::string_view word, std::int32_t position) {
     if (Utf8 && HasNonAscii(word)) {
         for (const std::string_view piece : unicodeWords_.Split(word)) {
             if (piece.size() <= MaxKeywordLength) {
-                AddLowerWord(piece, UnicodeKeyword(piece), position);
+                AddLowerWord(UnicodeKeyword(piece), CaseValueOf(piece), position);
             }
         }
         return;
@@ -521,15 +544,22 @@ void TRating::AddWord(std::string_view word, std::int32_t position) {
     if (word.size() > MaxKeywordLength) {
         return;
     }
+    // Lowered and its letter case counted in one pass.
     char lower[MaxKeywordLength];
+    std::size_t digits = 0;
+    TLetterCase letterCase{word.size(), 0};
     for (std::size_t i = 0; i < word.size(); ++i) {
-        lower[i] = static_cast<char>(AnsiLower(static_cast<unsigned char>(word[i])));
+        const auto byte = static_cast<unsigned char>(word[i]);
+        lower[i] = static_cast<char>(AnsiLower(byte));
+        digits += IsDigit(byte);
+        letterCase.Unchanged += AnsiUpper(byte) == byte;
     }
-    AddLowerWord(word, std::string_view(lower, word.size()), position);
+    AddLowerWord(std::string_view(lower, word.size()),
+                 CaseValue(IsDigit(static_cast<unsigned char>(word[0])), digits, letterCase),
+                 position);
 }
 
-void TRating::AddLowerWord(std::string_view word, std::string_view lowerWord,
-                           std::int32_t position) {
+void TRating::AddLowerWord(std::string_view lowerWord, double caseValue, std::int32_t position) {
     // A word met before on the page is known: counted, or a stop word, which
     // it stays while the word groups cannot change.
     EnsureWordIndex();
@@ -540,7 +570,7 @@ void TRating::AddLowerWord(std::string_view word, std::string_view lowerWord,
         if (placeOf_[id] != StopWordMark) {
             TWordRating& entry = Words[placeOf_[id]];
             ++entry.Count;
-            entry.Rating = std::max(entry.Rating, RateWord(word, position));
+            entry.Rating = std::max(entry.Rating, RateAt(caseValue, position));
         }
         return;
     }
@@ -554,7 +584,7 @@ void TRating::AddLowerWord(std::string_view word, std::string_view lowerWord,
         wordIndex_.Add(lowerWord, hash);
     }
     placeOf_.push_back(static_cast<std::uint32_t>(Words.size()));
-    Words.push_back({std::string(lowerWord), 1, position, RateWord(word, position), 0});
+    Words.push_back({std::string(lowerWord), 1, position, RateAt(caseValue, position), 0});
 }
 
 void TRating::AddKeyword(const std::string& keyword) {
@@ -579,32 +609,37 @@ void TRating::AddKeyword(const std::string& keyword) {
 }
 
 double TRating::RateWord(std::string_view word, std::int32_t position) const {
+    return RateAt(CaseValueOf(word), position);
+}
+
+double TRating::CaseValue(bool digitFirst, std::size_t digits, TLetterCase letterCase) const {
+    return digitFirst                                      ? DigitRating
+           : digits > 0                                    ? CodeRating
+           : letterCase.Unchanged == letterCase.Characters ? XXXRating
+           : letterCase.Unchanged == 0                     ? zzzRating
+                                                           : YyyRating;
+}
+
+double TRating::CaseValueOf(std::string_view word) const {
+    std::size_t digits = 0;
+    TLetterCase letterCase{word.size(), 0};
+    for (const char c : word) {
+        const auto byte = static_cast<unsigned char>(c);
+        digits += IsDigit(byte);
+        letterCase.Unchanged += AnsiUpper(byte) == byte;
+    }
+    if (Utf8 && HasNonAscii(word)) {
+        letterCase = UnicodeLetterCase(word);
+    }
+    return CaseValue(IsDigit(static_cast<unsigned char>(word[0])), digits, letterCase);
+}
+
+double TRating::RateAt(double caseValue, std::int32_t position) const {
     // An empty page has no positions to spread: the factor stays 1.
     const Extended fall =
         FileSize == 0 ? 0 : (Extended(BeginOfFile) - EndOfFile) * position / FileSize;
     Extended rating = (1 - fall) * WordPositionWeight;
-
-    double caseValue;
-    if (IsDigit(static_cast<unsigned char>(word[0]))) {
-        caseValue = DigitRating;
-    } else {
-        std::size_t digits = 0;
-        TLetterCase letterCase{word.size(), 0};
-        for (const char c : word) {
-            const auto byte = static_cast<unsigned char>(c);
-            digits += IsDigit(byte);
-            letterCase.Unchanged += AnsiUpper(byte) == byte;
-        }
-        if (Utf8 && HasNonAscii(word)) {
-            letterCase = UnicodeLetterCase(word);
-        }
-        caseValue = digits > 0                                      ? CodeRating
-                    : letterCase.Unchanged == letterCase.Characters ? XXXRating
-                    : letterCase.Unchanged == 0                     ? zzzRating
-                                                                    : YyyRating;
-    }
     rating += Extended(WordCaseWeight) * caseValue;
-
     const Extended tags = TagStack.empty() ? 0 : TagStack.back().RatingSum;
     rating += TagWeight * tags;
     return static_cast<double>(rating);

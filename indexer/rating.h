@@ -140,8 +140,14 @@ class TRating {
     const TTagRating* FindTag(std::string_view name) const;
     void ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit);
     void AddMetaKeywords(const std::string& value);
-    // AddWord for one word and its keyword form.
-    void AddLowerWord(std::string_view word, std::string_view lowerWord, std::int32_t position);
+    // AddWord for one word's keyword form and the value of its letter case.
+    void AddLowerWord(std::string_view lowerWord, double caseValue, std::int32_t position);
+    // The value of a word's letter case: a digit first, digits in it, or its
+    // letters all capitals, all small or mixed.
+    double CaseValue(bool digitFirst, std::size_t digits, TLetterCase letterCase) const;
+    double CaseValueOf(std::string_view word) const;
+    // RateWord for a word of that case value.
+    double RateAt(double caseValue, std::int32_t position) const;
 
     // The words of the page met so far and, by their numbers, their places in
     // Words, or StopWordMark for stop words.

@@ -4,8 +4,13 @@
 #include "platform/files.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <limits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 bool OpenFileBuffer(TFileBuffer& buffer, const std::string& path) {
     std::string data;
@@ -64,16 +69,26 @@ bool BufferRead(TFileBuffer& buffer, void* destination, std::uint32_t count,
 namespace {
 
 // The next position at or after from where either case of the text's first
-// letter stands, or end.
+// letter stands, or end. Pages are full of the quotes that keys begin with:
+// sixteen bytes are compared at a time, as a call per quote would cost more.
 const unsigned char* NextCandidate(const unsigned char* from, const unsigned char* end,
                                    unsigned char lower, unsigned char upper) {
-    const void* a = std::memchr(from, lower, static_cast<std::size_t>(end - from));
-    if (lower == upper) {
-        return a ? static_cast<const unsigned char*>(a) : end;
+#if defined(__SSE2__)
+    const __m128i lowers = _mm_set1_epi8(static_cast<char>(lower));
+    const __m128i uppers = _mm_set1_epi8(static_cast<char>(upper));
+    for (; end - from >= 16; from += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+        const int hits = _mm_movemask_epi8(
+            _mm_or_si128(_mm_cmpeq_epi8(bytes, lowers), _mm_cmpeq_epi8(bytes, uppers)));
+        if (hits != 0) {
+            return from + __builtin_ctz(static_cast<unsigned>(hits));
+        }
     }
-    const auto* lowerAt = a ? static_cast<const unsigned char*>(a) : end;
-    const void* b = std::memchr(from, upper, static_cast<std::size_t>(lowerAt - from));
-    return b ? static_cast<const unsigned char*>(b) : lowerAt;
+#endif
+    while (from < end && *from != lower && *from != upper) {
+        ++from;
+    }
+    return from;
 }
 
 // The end of the run of plain bytes from at: the next quote, backslash or line
@@ -136,9 +151,21 @@ std::vector<std::int32_t> FindEachText(const TFileBuffer& buffer,
     const unsigned char* const end = data + buffer.Size;
     const auto upper = static_cast<unsigned char>(wanted[0][0]);
     const unsigned char lower = AnsiLower(upper);
+    // The bytes that may follow the first in a text, so that most candidates
+    // are passed by at one look.
+    std::array<bool, 256> follows{};
+    for (int c = 0; c < 256; ++c) {
+        for (const std::string& text : wanted) {
+            follows[c] = follows[c] || text.size() < 2 ||
+                         AnsiUpper(c) == static_cast<unsigned char>(text[1]);
+        }
+    }
     std::size_t left = texts.size();
     for (const unsigned char* p = data; left > 0 && (p = NextCandidate(p, end, lower, upper)) < end;
          ++p) {
+        if (p + 1 < end && !follows[p[1]]) {
+            continue;
+        }
         for (std::size_t i = 0; i < wanted.size(); ++i) {
             const std::string& text = wanted[i];
             if (found[i] >= 0 || text.size() > static_cast<std::size_t>(end - p)) {

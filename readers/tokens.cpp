@@ -5,6 +5,10 @@
 
 #include <array>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr bool IsDigit(int c) {
@@ -250,6 +254,26 @@ constexpr std::array<bool, 256> MakeStretchEnds() {
 }
 constexpr std::array<bool, 256> StretchEnds = MakeStretchEnds();
 
+// The first stretch end at or after at, or last; sixteen bytes are looked at
+// a time, as most stretches (attributes) are longer than a few bytes.
+const unsigned char* NextStretchEnd(const unsigned char* at, const unsigned char* last) {
+#if defined(__SSE2__)
+    for (; last - at >= 16; at += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        const auto is = [&bytes](char c) { return _mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)); };
+        const int ends = _mm_movemask_epi8(
+            _mm_or_si128(_mm_or_si128(is('>'), is('&')), _mm_or_si128(is('\r'), is('<'))));
+        if (ends != 0) {
+            return at + __builtin_ctz(static_cast<unsigned>(ends));
+        }
+    }
+#endif
+    while (at < last && !StretchEnds[*at]) {
+        ++at;
+    }
+    return at;
+}
+
 // Steps over the rest of a tag up to its ">" (or "/>" when that is
 // alsoStop) when every token before it is a plain one, as SkipTokens would;
 // tkEnd, with the buffer as it was, when the tokens must be read one by one.
@@ -258,10 +282,7 @@ TTokenKind SkipPlainTagRest(TFileBuffer& buffer, TTokenKind alsoStop, std::int32
     const unsigned char* const last = data + buffer.Size;
     const unsigned char* const start = data + buffer.Position;
     for (const unsigned char* at = start;;) {
-        const unsigned char* end = at;
-        while (end < last && !StretchEnds[*end]) {
-            ++end;
-        }
+        const unsigned char* const end = NextStretchEnd(at, last);
         // A "-" before the ">" may be a word's end or a number's: read on slowly.
         if (end == last || *end != '>' || (end > at && end[-1] == '-')) {
             return tkEnd;
