@@ -1,4 +1,6 @@
 #include "readers/file_buffer.h"
+
+#include "platform/ansi.h"
 #include "readers/scan_helpers.h"
 #include "support/scratch_folder.h"
 
@@ -84,6 +86,30 @@ TEST(FileBuffer, FindTextIgnoresWindows1252Case) {
     TFileBuffer shortBuffer = BufferOf("ab");
     position = 0;
     EXPECT_FALSE(FindText(shortBuffer, "abc", position));
+}
+
+TEST(FileBuffer, FindTextFindsTheFirstMatchInLongRandomPages) {
+    // Pieces of the key in both cases beside bytes next to its letters'
+    // values, in pages long enough to be searched many bytes at a time.
+    const char* const pieces[] = {"\"", "key", "KEY",  "\"kEy\"", "\"KEY\"", "!",
+                                  "#",  "j",   "\x01", "\x80",    "\xE9",    "\xC9"};
+    const std::string key = "\"key\"";
+    std::uint32_t seed = 7;
+    for (int n = 0; n < 2000; ++n) {
+        std::string data;
+        for (int count = n % 29; count > 0; --count) {
+            seed = seed * 1103515245u + 12345u;
+            data += pieces[(seed >> 16) % (sizeof pieces / sizeof *pieces)];
+        }
+        const std::size_t first = AnsiUpperCase(data).find("\"KEY\"");
+        TFileBuffer buffer = BufferOf(data);
+        std::int32_t position = 0;
+        const bool found = FindText(buffer, key, position);
+        ASSERT_EQ(found, first != std::string::npos) << data;
+        if (found) {
+            EXPECT_EQ(static_cast<std::size_t>(position), first + key.size()) << data;
+        }
+    }
 }
 
 TEST(FileBuffer, FindEachTextFindsWhatFindTextFinds) {
