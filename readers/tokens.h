@@ -74,16 +74,15 @@ inline const Tables& TablesOf(const TFileBuffer& buffer) {
 
 } // namespace token_tables
 
-// The token at the buffer's position when its text is its bytes as they stand
-// (none for a line end): a byte that is a token on its own, a number, or a
-// word without "-" or "&". Kind is tkEnd for every other token, which
-// NextToken must read.
+// A token whose text is its bytes as they stand (none for a line end): a
+// byte that is a token on its own, a number, or a word without "-" or "&".
+// Kind is tkEnd for every other token, which NextToken must read.
 struct TPlainToken {
     TTokenKind Kind = tkEnd;
     std::uint32_t Size = 0;     // in bytes
     std::uint32_t TextSize = 0; // of its text
 };
-// The same for the bytes from first to last, which are not empty.
+// The plain token at first; last, the end of the data, is beyond first.
 inline TPlainToken PlainTokenAt(const unsigned char* first, const unsigned char* last,
                                 const token_tables::Tables& tables) {
     using namespace token_tables;
@@ -115,16 +114,6 @@ inline std::uint32_t TagOpeningAt(const unsigned char* first, const unsigned cha
         return 0;
     }
     return first[1] == '/' ? 2 : 1;
-}
-
-inline TPlainToken PlainTokenAt(const TFileBuffer& buffer) {
-    const std::int32_t position = buffer.Position;
-    if (buffer.PendingSpace || position < 0 ||
-        static_cast<std::uint32_t>(position) >= buffer.Size) {
-        return {};
-    }
-    const auto* const data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
-    return PlainTokenAt(data + position, data + buffer.Size, token_tables::TablesOf(buffer));
 }
 
 // Single bytes, numbers, plain words and tag openings are read here, inline,
