@@ -19,8 +19,8 @@ constexpr UChar32 SoftHyphen = 0xAD;
 constexpr UChar32 ZeroWidthNonJoiner = 0x200C;
 constexpr UChar32 ZeroWidthJoiner = 0x200D;
 
-// A word starts with a letter, a mark or a digit.
-bool StartsWord(UChar32 c) {
+// Words are made of letters, marks and digits.
+bool IsWordCharacter(UChar32 c) {
     if (c < 0x80) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
     }
@@ -28,12 +28,19 @@ bool StartsWord(UChar32 c) {
            (U_GET_GC_MASK(c) & (U_GC_M_MASK | U_GC_ND_MASK)) != 0;
 }
 
+// A word starts with a visible one: the keyword drops invisible marks, such
+// as variation selectors, and a word of them alone would be an empty keyword.
+bool StartsWord(UChar32 c) {
+    return IsWordCharacter(c) &&
+           (c < 0x80 || !u_hasBinaryProperty(c, UCHAR_DEFAULT_IGNORABLE_CODE_POINT));
+}
+
 // Inside a word "'" and "-" join, as in the code page's words, and the
-// invisible characters that stand inside words (soft hyphens, joiners) stay,
-// for the keyword to drop or keep.
+// invisible characters that stand inside words (soft hyphens, joiners,
+// variation selectors) stay, for the keyword to drop or keep.
 bool ContinuesWord(UChar32 c) {
-    return StartsWord(c) || c == '\'' || c == '-' || c == SoftHyphen || c == ZeroWidthNonJoiner ||
-           c == ZeroWidthJoiner;
+    return IsWordCharacter(c) || c == '\'' || c == '-' || c == SoftHyphen ||
+           c == ZeroWidthNonJoiner || c == ZeroWidthJoiner;
 }
 
 bool IsWrittenWithoutSpaces(UChar32 c) {

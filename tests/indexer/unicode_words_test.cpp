@@ -36,6 +36,8 @@ TEST(UnicodeWords, PunctuationAndSymbolsPartWordsLettersAndMarksDoNot) {
     EXPECT_EQ(Split("\xC2\xAD\xE2\x80\x8D"
                     "ab"),
               Pieces({"ab"})); // nor with an invisible one
+    // A variation selector is a mark, but an invisible one (a fuzzer's find).
+    EXPECT_EQ(Split("\xEF\xB8\x80 \xE8\x91\x9B\xEF\xB8\x80"), Pieces({"\xE8\x91\x9B\xEF\xB8\x80"}));
 }
 
 TEST(UnicodeWords, ScriptsWithoutSpacesAreCutByTheDictionary) {
