@@ -30,15 +30,6 @@ bool IsEscapedInPaths(unsigned char c) {
            c == '?' || c == '`' || c == '{' || c == '}';
 }
 
-// Whether the file's name ends in extension (a dot and lower-case letters),
-// in any case.
-bool HasExtension(const std::string& file, const std::string& extension) {
-    const std::size_t nameStart = file.find_last_of("/\\") + 1;
-    const std::size_t dot = file.rfind('.');
-    return dot != std::string::npos && dot >= nameStart &&
-           AnsiLowerCase(file.substr(dot)) == extension;
-}
-
 // The temporary page of one conversion, deleted whatever happens. It is made
 // as a new file of this process's own, never through a name planted in the
 // shared folder (another name is taken then); the path stays empty when no
@@ -200,15 +191,22 @@ std::string TempPageFile() {
     return TempFolder() + "svx~tmp~" + std::to_string(::getpid()) + ".tmp";
 }
 
+std::string ExtensionOf(const std::string& path) {
+    const std::size_t nameStart = path.find_last_of("/\\") + 1;
+    const std::size_t dot = path.rfind('.');
+    return dot == std::string::npos || dot < nameStart ? "" : AnsiLowerCase(path.substr(dot + 1));
+}
+
 void IndexFile(const std::string& file, const std::string& root, TBaseRecord& record,
                TRatingCache* ratings) {
-    if (HasExtension(file, ".pdf")) {
+    const std::string extension = ExtensionOf(file);
+    if (extension == "pdf") {
         IndexPdf(file, root, record, ratings);
-    } else if (HasExtension(file, ".rtf")) {
+    } else if (extension == "rtf") {
         IndexRtf(file, root, record, ratings);
-    } else if (HasExtension(file, ".mp3")) {
+    } else if (extension == "mp3") {
         IndexMp3(file, root, record, ratings);
-    } else if (HasExtension(file, ".m3u")) {
+    } else if (extension == "m3u") {
         IndexPlaylist(file, root, record, ratings);
     } else {
         AnalysePage(file, root, record, ratings);
@@ -229,7 +227,8 @@ void AnalysePage(const std::string& page, const std::string& root, TBaseRecord& 
     // so that no part of them becomes a keyword.
     const bool utf8 = EngineEncoding == TEngineEncoding::Utf8;
     // A text file declares nothing.
-    const bool markup = !HasExtension(page, ".txt") && !HasExtension(page, ".asc");
+    const std::string extension = ExtensionOf(page);
+    const bool markup = extension != "txt" && extension != "asc";
     std::vector<std::size_t> missing;
     if (utf8 ? PageToUtf8(buffer.Data, markup) : PageToCodePage(buffer.Data, missing, markup)) {
         AssignBuffer(buffer, std::move(buffer.Data));

@@ -9,12 +9,17 @@
 
 class TRatingCache;
 
-// Fills record from the file, its texts in the open engine's encoding: PDF, RTF and MP3 files are
-// converted to a page first, every other file is analysed as a page. root is the engine file's
-// path. The rating settings come from ratings, or are read for this file alone
-// without it; with ratings and a site weight, the keywords are followed by the
-// rating's further candidates (TRating::MoreWords). Raises InOutError (converters) and
-// ConversionError (a category code or rating setting that is not a whole number).
+// The extension of a path's file name without its dot, lower-cased; empty when
+// there is none.
+std::string ExtensionOf(const std::string& path);
+
+// Fills record from the file, its texts in the open engine's encoding: PDF, RTF
+// and MP3 files are converted to a page first, every other file is analysed as
+// a page. root is the engine file's path. The rating settings come from
+// ratings, or are read for this file alone without it; with ratings and a site
+// weight, the keywords are followed by the rating's further candidates
+// (TRating::MoreWords). Raises InOutError (converters) and ConversionError (a
+// category code or rating setting that is not a whole number).
 void IndexFile(const std::string& file, const std::string& root, TBaseRecord& record,
                TRatingCache* ratings = nullptr);
 

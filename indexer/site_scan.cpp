@@ -8,7 +8,6 @@
 #include "indexer/page_workers.h"
 #include "indexer/rating_cache.h"
 #include "indexer/site_weight.h"
-#include "platform/ansi.h"
 #include "platform/files.h"
 #include "platform/integer_text.h"
 
@@ -28,14 +27,6 @@ unsigned DefaultWorkerCount() {
 }
 
 namespace {
-
-// The extension of a path's file name without its dot, lower-cased; empty when
-// there is none.
-std::string ExtensionOf(const std::string& path) {
-    const std::size_t nameStart = path.find_last_of("/\\") + 1;
-    const std::size_t dot = path.rfind('.');
-    return dot == std::string::npos || dot < nameStart ? "" : AnsiLowerCase(path.substr(dot + 1));
-}
 
 bool IsListed(const std::string& extension) {
     const auto& list = AppSettings.ExtensionList;

@@ -127,6 +127,16 @@ constexpr TWideEntity WideEntities[] = {
     {"zwnj", 0x200C},   {"zwj", 0x200D},    {"apos", '\''},
 };
 
+// The entry of EntityTable with the name, or none.
+const TEntity* FindEntity(const std::string& name) {
+    for (const TEntity& entity : EntityTable) {
+        if (name == entity.Name) {
+            return &entity;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 unsigned char DecodeEntity(TFileBuffer& buffer) {
@@ -137,12 +147,8 @@ unsigned char DecodeEntity(TFileBuffer& buffer) {
     if (reference.Numeric) {
         return reference.Number.Read ? static_cast<unsigned char>(reference.Number.Value) : '?';
     }
-    for (const TEntity& entity : EntityTable) {
-        if (reference.Name == entity.Name) {
-            return entity.Character;
-        }
-    }
-    return static_cast<unsigned char>(reference.Name[0]);
+    const TEntity* entity = FindEntity(reference.Name);
+    return entity ? entity->Character : static_cast<unsigned char>(reference.Name[0]);
 }
 
 char32_t DecodeEntityCodePoint(TFileBuffer& buffer) {
@@ -164,10 +170,6 @@ char32_t DecodeEntityCodePoint(TFileBuffer& buffer) {
             return entity.Character;
         }
     }
-    for (const TEntity& entity : EntityTable) {
-        if (reference.Name == entity.Name) {
-            return entity.Character;
-        }
-    }
-    return static_cast<unsigned char>(reference.Name[0]);
+    const TEntity* entity = FindEntity(reference.Name);
+    return entity ? entity->Character : static_cast<unsigned char>(reference.Name[0]);
 }

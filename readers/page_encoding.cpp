@@ -223,6 +223,14 @@ const TByteOrderMark* ByteOrderMarkOf(std::string_view bytes) {
     return nullptr;
 }
 
+// The encoding a byte-order mark or (in markup) a declaration tells, or "".
+std::string ToldEncoding(std::string_view bytes, bool markup) {
+    if (const TByteOrderMark* mark = ByteOrderMarkOf(bytes)) {
+        return mark->Encoding;
+    }
+    return markup ? EncodingOfLabel(DeclaredLabel(bytes)) : "";
+}
+
 bool IsWordByte(unsigned char c) {
     return IsAnsiLetter(c) || (c >= '0' && c <= '9');
 }
@@ -235,12 +243,9 @@ bool HasNonAscii(std::string_view bytes) {
 }
 
 std::string PageEncoding(std::string_view bytes, bool markup) {
-    if (const TByteOrderMark* mark = ByteOrderMarkOf(bytes)) {
-        return mark->Encoding;
-    }
-    const std::string declared = markup ? EncodingOfLabel(DeclaredLabel(bytes)) : "";
-    if (!declared.empty()) {
-        return declared;
+    const std::string told = ToldEncoding(bytes, markup);
+    if (!told.empty()) {
+        return told;
     }
     return IsValidUtf8(bytes) ? Utf8 : Windows1252;
 }
@@ -268,10 +273,13 @@ bool PageToUtf8(std::string& bytes, bool markup) {
     if (!HasNonAscii(bytes)) {
         return false;
     }
-    const std::string encoding = PageEncoding(bytes, markup);
+    // The text is checked for UTF-8 once, whether that is told or not.
+    const std::string told = ToldEncoding(bytes, markup);
     const TByteOrderMark* mark = ByteOrderMarkOf(bytes);
     const std::string_view text = std::string_view(bytes).substr(mark ? mark->Size : 0);
-    if (encoding == Utf8 && IsValidUtf8(text)) {
+    const bool utf8 = (told.empty() || told == Utf8) && IsValidUtf8(text);
+    const std::string encoding = !told.empty() ? told : utf8 ? Utf8 : Windows1252;
+    if (utf8) {
         if (mark) {
             bytes.erase(0, mark->Size);
         }

@@ -1,4 +1,5 @@
 #include "readers/entities.h"
+#include "readers/scan_helpers.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -7,8 +8,7 @@ namespace {
 
 // Decodes the reference after a leading "&" and reports how many bytes it consumed.
 int Decode(const std::string& afterAmpersand, std::int32_t& consumed) {
-    TFileBuffer buffer;
-    AssignBuffer(buffer, afterAmpersand);
+    TFileBuffer buffer = BufferOf(afterAmpersand);
     const int c = DecodeEntity(buffer);
     consumed = buffer.Position;
     return c;
@@ -78,8 +78,7 @@ TEST(Entities, EndOfDataGivesZero) {
 
 TEST(Entities, InUtf8ReferencesAreUnicodeCharacters) {
     const auto decode = [](const std::string& afterAmpersand) {
-        TFileBuffer buffer;
-        AssignBuffer(buffer, afterAmpersand);
+        TFileBuffer buffer = BufferOf(afterAmpersand, true);
         return DecodeEntityCodePoint(buffer);
     };
     EXPECT_EQ(decode("#8364;"), U'\u20AC');

@@ -94,13 +94,9 @@ TEST(FileBuffer, FindTextFindsTheFirstMatchInLongRandomPages) {
     const char* const pieces[] = {"\"", "key", "KEY",  "\"kEy\"", "\"KEY\"", "!",
                                   "#",  "j",   "\x01", "\x80",    "\xE9",    "\xC9"};
     const std::string key = "\"key\"";
-    std::uint32_t seed = 7;
+    RandomPieces random(7);
     for (int n = 0; n < 2000; ++n) {
-        std::string data;
-        for (int count = n % 29; count > 0; --count) {
-            seed = seed * 1103515245u + 12345u;
-            data += pieces[(seed >> 16) % (sizeof pieces / sizeof *pieces)];
-        }
+        const std::string data = random.Next(pieces, n % 29);
         const std::size_t first = AnsiUpperCase(data).find("\"KEY\"");
         TFileBuffer buffer = BufferOf(data);
         std::int32_t position = 0;

@@ -3,6 +3,8 @@
 
 #include "readers/tokens.h"
 
+#include <cstdint>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,3 +29,23 @@ inline TokenList Scan(const std::string& data, bool utf8 = false) {
     }
     return tokens;
 }
+
+// Strings of pieces taken in a fixed pseudo-random order, for tests that read
+// many strings two ways and compare.
+class RandomPieces {
+  public:
+    explicit RandomPieces(std::uint32_t seed) : seed_(seed) {}
+
+    // count pieces, each one of pieces (a string's bytes or strings).
+    template <typename Pieces> std::string Next(const Pieces& pieces, int count) {
+        std::string text;
+        for (; count > 0; --count) {
+            seed_ = seed_ * 1103515245u + 12345u;
+            text += pieces[(seed_ >> 16) % std::size(pieces)];
+        }
+        return text;
+    }
+
+  private:
+    std::uint32_t seed_;
+};
