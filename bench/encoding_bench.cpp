@@ -44,7 +44,7 @@ double ScanSeconds(const std::string& bytes, bool utf8) {
     TFileBuffer buffer;
     AssignBuffer(buffer, bytes);
     buffer.Utf8 = utf8;
-    std::string text;
+    std::string_view text;
     return BestSeconds([&] {
         for (int round = 0; round < 5; ++round) {
             buffer.Position = 0;

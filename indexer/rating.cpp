@@ -279,7 +279,7 @@ void TRating::IndexWordGroups() {
 }
 
 void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
-    std::string text;
+    std::string_view text;
     TTokenKind kind = tkEnd;
     std::int32_t p = 0;
     auto take = [&] {
@@ -295,7 +295,11 @@ void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
         }
         return std::string_view(to, size);
     };
-    auto lowerText = [&] { return lowerTagName(text.data(), text.size(), text.data()); };
+    std::string lowered;
+    auto lowerText = [&] {
+        lowered.resize(text.size());
+        return lowerTagName(text.data(), text.size(), lowered.data());
+    };
     auto takeUntil = [&](TTokenKind stop, TTokenKind alsoStop) {
         kind = SkipTokens(page, stop, alsoStop, p);
     };
@@ -368,7 +372,7 @@ void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
             char shortName[32];
             const std::string_view name = plainName.Size <= sizeof shortName
                                               ? lowerTagName(raw, plainName.Size, shortName)
-                                              : (text.assign(raw, plainName.Size), lowerText());
+                                              : (text = {raw, plainName.Size}, lowerText());
             page.Position += opening + static_cast<std::int32_t>(plainName.Size);
             p += opening + static_cast<std::int32_t>(plainName.Size);
             kind = tkWord;
@@ -382,7 +386,7 @@ void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
         switch (take()) {
         case tkNumber:
             if (!IsDigit(static_cast<unsigned char>(text.back()))) {
-                text.pop_back();
+                text.remove_suffix(1);
             }
             [[fallthrough]];
         case tkWord:

@@ -28,6 +28,7 @@ void AssignBuffer(TFileBuffer& buffer, std::string data) {
     buffer.Size = static_cast<std::uint32_t>(buffer.Data.size());
     buffer.Position = 0;
     buffer.PendingSpace = false;
+    buffer.TokenWindow = TTokenWindow();
 }
 
 bool CloseFileBuffer(TFileBuffer& buffer) {

@@ -5,6 +5,16 @@
 #include <string>
 #include <vector>
 
+// The token scanner's map of 64 bytes from Start, worked out at once: which
+// bytes begin a token, and which begin one whose end the map tells.
+struct TTokenWindow {
+    static constexpr int Size = 64;
+    std::int64_t Start = -Size; // no map yet
+    std::uint64_t Starts = 0;   // bit i: a token begins at byte Start + i
+    std::uint64_t Plain = 0;    // those whose token ends at the next start
+    bool Utf8 = false;          // the data was mapped as UTF-8
+};
+
 struct TFileBuffer {
     bool Opened = false;
     std::string Data;
@@ -16,6 +26,10 @@ struct TFileBuffer {
     // The data is UTF-8 (else Windows-1252): the scanner keeps multi-byte
     // characters inside words and decodes references to their UTF-8.
     bool Utf8 = false;
+    // The scanner's map of the bytes ahead, and the text of its last token
+    // when that is not the token's bytes as they stand.
+    TTokenWindow TokenWindow;
+    std::string TokenText;
 };
 
 enum TSeekOrigin { soBeginning = 0, soCurrent = 1, soEnd = 2 };

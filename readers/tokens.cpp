@@ -196,9 +196,29 @@ MakeSingleByteTokens(const std::array<unsigned char, 256>& classes) {
     return tokens;
 }
 
+constexpr std::array<std::array<TTokenKind, 256>, 2>
+MakeWindowKinds(const std::array<SingleByteToken, 256>& singleBytes,
+                const std::array<unsigned char, 256>& classes) {
+    std::array<std::array<TTokenKind, 256>, 2> kinds{};
+    for (int c = 0; c < 256; ++c) {
+        kinds[0][c] = singleBytes[c].Kind != tkEnd             ? singleBytes[c].Kind
+                      : IsDigit(c)                             ? tkNumber
+                      : c == '<'                               ? tkTagOpen
+                      : c == '/' || c == '-'                   ? tkChar
+                      : c != '&' && Is(classes, c, StartsWord) ? tkWord
+                                                               : tkEnd;
+        kinds[1][c] = kinds[0][c];
+    }
+    kinds[1]['<'] = tkEndTagOpen;
+    kinds[1]['/'] = tkEmptyTagClose;
+    kinds[1]['-'] = tkCommentClose;
+    return kinds;
+}
+
 constexpr Tables MakeTables(bool utf8) {
     const std::array<unsigned char, 256> classes = MakeByteClasses(utf8);
-    return {MakeSingleByteTokens(classes), classes};
+    const std::array<SingleByteToken, 256> singleBytes = MakeSingleByteTokens(classes);
+    return {singleBytes, classes, MakeWindowKinds(singleBytes, classes)};
 }
 
 const Tables AnsiTables = MakeTables(false);
@@ -206,7 +226,10 @@ const Tables Utf8Tables = MakeTables(true);
 
 } // namespace token_tables
 
-TTokenKind NextLongToken(TFileBuffer& buffer, std::string& text) {
+namespace {
+
+// Reads the next token byte by byte; text receives its text.
+TTokenKind ReadToken(TFileBuffer& buffer, std::string& text) {
     if (buffer.PendingSpace) {
         buffer.PendingSpace = false;
         text += ' ';
@@ -240,8 +263,6 @@ TTokenKind NextLongToken(TFileBuffer& buffer, std::string& text) {
         return c <= 0x20 ? tkSpace : tkChar;
     }
 }
-
-namespace {
 
 // The bytes that end a stretch of a tag stepped over in one scan: its ">",
 // and those whose tokens' texts differ from their bytes ("&" starts a
@@ -300,6 +321,13 @@ TTokenKind SkipPlainTagRest(TFileBuffer& buffer, TTokenKind alsoStop, std::int32
 
 } // namespace
 
+TTokenKind NextTokenByBytes(TFileBuffer& buffer, std::string_view& text) {
+    buffer.TokenText.clear();
+    const TTokenKind kind = ReadToken(buffer, buffer.TokenText);
+    text = buffer.TokenText;
+    return kind;
+}
+
 TTokenKind SkipTokens(TFileBuffer& buffer, TTokenKind stop, TTokenKind alsoStop,
                       std::int32_t& textLength) {
     const auto* const data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
@@ -312,7 +340,7 @@ TTokenKind SkipTokens(TFileBuffer& buffer, TTokenKind stop, TTokenKind alsoStop,
             return kind;
         }
     }
-    std::string text;
+    std::string_view text;
     for (;;) {
         // A run of plain tokens, stepped over in place.
         if (!buffer.PendingSpace && buffer.Position >= 0 &&

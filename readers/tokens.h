@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 enum TTokenKind {
     tkEnd = 0,
@@ -26,12 +27,18 @@ enum TTokenKind {
 // The kind's name as written above, for instance "tkWord".
 const char* TokenKindName(TTokenKind kind);
 
-// Reads the next token at the buffer's position; text receives its text (entity
-// references in words decoded).
+// Reads the next token at the buffer's position. text is its text (entity
+// references in words decoded), valid until the buffer's next token is read.
+inline TTokenKind NextToken(TFileBuffer& buffer, std::string_view& text);
+// The same, with the text copied.
 inline TTokenKind NextToken(TFileBuffer& buffer, std::string& text);
 
-// The scanner's slow path: every token longer than its first byte.
-TTokenKind NextLongToken(TFileBuffer& buffer, std::string& text);
+// Reads the next token byte by byte: what NextToken does where its map of the
+// bytes ahead does not tell the token.
+TTokenKind NextTokenByBytes(TFileBuffer& buffer, std::string_view& text);
+
+// Maps the bytes from the buffer's position on, which must be inside the data.
+void MapTokenWindow(TFileBuffer& buffer);
 
 // Reads tokens as NextToken would until one of kind stop or alsoStop, or the
 // end, and returns that token's kind; textLength grows by the sizes of the
@@ -61,6 +68,9 @@ enum ByteClass : unsigned char {
 struct Tables {
     std::array<SingleByteToken, 256> SingleByte;
     std::array<unsigned char, 256> Classes;
+    // The kind of a token its window tells, by its first byte, apart for
+    // those of two bytes ("</", "/>", "->").
+    std::array<std::array<TTokenKind, 256>, 2> WindowKinds;
 };
 // Windows-1252: its letters make words.
 extern const Tables AnsiTables;
@@ -116,46 +126,37 @@ inline std::uint32_t TagOpeningAt(const unsigned char* first, const unsigned cha
     return first[1] == '/' ? 2 : 1;
 }
 
-// Single bytes, numbers, plain words and tag openings are read here, inline,
-// without a call.
-inline TTokenKind NextToken(TFileBuffer& buffer, std::string& text) {
-    text.clear();
+// Most tokens are told by the map of the bytes ahead and read here, inline:
+// the token that begins at the position ends where the next one begins.
+inline TTokenKind NextToken(TFileBuffer& buffer, std::string_view& text) {
     const std::int32_t position = buffer.Position;
     if (buffer.PendingSpace || position < 0 ||
         static_cast<std::uint32_t>(position) >= buffer.Size) {
-        return NextLongToken(buffer, text);
+        return NextTokenByBytes(buffer, text);
     }
-    const auto* const data = reinterpret_cast<const unsigned char*>(buffer.Data.data());
-    const unsigned char* const first = data + position;
-    const unsigned char* const last = data + buffer.Size;
-    const token_tables::Tables& tables = token_tables::TablesOf(buffer);
-    const token_tables::SingleByteToken single = tables.SingleByte[*first];
-    if (single.Kind != tkEnd) {
-        buffer.Position = position + 1;
-        if (single.Text != 0) {
-            text += single.Text;
-        }
-        return single.Kind;
+    const TTokenWindow& window = buffer.TokenWindow;
+    auto offset = static_cast<std::uint64_t>(position - window.Start);
+    if (offset >= TTokenWindow::Size || window.Utf8 != buffer.Utf8 ||
+        (window.Starts >> offset >> 1) == 0) {
+        MapTokenWindow(buffer);
+        offset = 0;
     }
-    if (const std::uint32_t opening = TagOpeningAt(first, last)) {
-        text += '<';
-        if (opening == 1) {
-            buffer.Position = position + 1;
-            return tkTagOpen;
-        }
-        text += '/';
-        buffer.Position = position + 2;
-        return tkEndTagOpen;
+    const std::uint64_t later = window.Starts & (~std::uint64_t(1) << offset);
+    if (((window.Plain >> offset) & 1) == 0 || later == 0) {
+        return NextTokenByBytes(buffer, text);
     }
-    const TPlainToken plain = PlainTokenAt(first, last, tables);
-    if (plain.Kind == tkEnd) {
-        return NextLongToken(buffer, text);
-    }
-    // Byte by byte: the texts are short, and std::string's own copy is a call
-    // that costs more than the bytes.
-    for (const unsigned char* at = first; at < first + plain.Size; ++at) {
-        text += static_cast<char>(*at);
-    }
-    buffer.Position = position + static_cast<std::int32_t>(plain.Size);
-    return plain.Kind;
+    const auto size = static_cast<std::uint32_t>(__builtin_ctzll(later) - offset);
+    const char* const first = buffer.Data.data() + position;
+    const auto byte = static_cast<unsigned char>(*first);
+    // A space's text is " ", whichever byte it is; a line end has none.
+    text = std::string_view(byte <= 0x20 ? " " : first, size - (byte == '\r'));
+    buffer.Position = position + static_cast<std::int32_t>(size);
+    return token_tables::TablesOf(buffer).WindowKinds[size == 2][byte];
+}
+
+inline TTokenKind NextToken(TFileBuffer& buffer, std::string& text) {
+    std::string_view view;
+    const TTokenKind kind = NextToken(buffer, view);
+    text.assign(view.data(), view.size());
+    return kind;
 }

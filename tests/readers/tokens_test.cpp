@@ -218,3 +218,86 @@ TEST(Tokens, SkippingAgreesWithReadingEveryToken) {
         }
     }
 }
+
+namespace {
+
+// Reads data with NextToken and with NextTokenByBytes side by side, from
+// start on and again from each jump (a position set by hand, as readers do);
+// fails at the first token that differs.
+void ExpectWindowAgreesWithBytes(const std::string& data, bool utf8,
+                                 const std::vector<std::int32_t>& jumps = {}) {
+    TFileBuffer window = BufferOf(data, utf8);
+    TFileBuffer bytes = BufferOf(data, utf8);
+    std::string_view windowText;
+    std::string_view bytesText;
+    for (std::size_t jump = 0; jump <= jumps.size(); ++jump) {
+        if (jump > 0) {
+            window.Position = bytes.Position = jumps[jump - 1];
+        }
+        TTokenKind kind;
+        do {
+            kind = NextToken(window, windowText);
+            ASSERT_EQ(kind, NextTokenByBytes(bytes, bytesText)) << data.substr(0, 200);
+            ASSERT_EQ(windowText, bytesText) << data.substr(0, 200);
+            ASSERT_EQ(window.Position, bytes.Position) << data.substr(0, 200);
+            ASSERT_EQ(window.PendingSpace, bytes.PendingSpace) << data.substr(0, 200);
+        } while (kind != tkEnd);
+    }
+}
+
+} // namespace
+
+TEST(Tokens, TheMapOfTheBytesAheadTellsTheTokensByteReadingDoes) {
+    // Pieces whose tokens depend on their neighbours, and long runs that
+    // cross the 64 bytes a map covers.
+    const std::vector<std::string> pieces = {"a",
+                                             "Z",
+                                             "7",
+                                             "'",
+                                             "-",
+                                             ">",
+                                             "<",
+                                             "/",
+                                             "!",
+                                             "?",
+                                             "&",
+                                             "&amp;",
+                                             "&nbsp;",
+                                             "&#32;",
+                                             ",",
+                                             ".",
+                                             ":",
+                                             " ",
+                                             "\r",
+                                             "\n",
+                                             std::string(1, '\0'),
+                                             "\xE9",
+                                             "\xD7",
+                                             "\x8A",
+                                             "\xC3\xA9",
+                                             "<!--",
+                                             "-->",
+                                             "</a>",
+                                             "/>",
+                                             "x-1",
+                                             "&#x41;",
+                                             std::string(70, 'w'),
+                                             std::string(40, '9')};
+    RandomPieces random(2024);
+    for (int n = 0; n < 4000; ++n) {
+        const std::string data = random.Next(pieces, n % 60);
+        const std::vector<std::int32_t> jumps = {static_cast<std::int32_t>(n % 97),
+                                                 static_cast<std::int32_t>(data.size() / 2)};
+        ExpectWindowAgreesWithBytes(data, false, jumps);
+        ExpectWindowAgreesWithBytes(data, true, jumps);
+    }
+    for (const DocPackage& package : DocPackages()) {
+        const std::vector<std::string> pages = HtmlFilesBelow(package.Folder);
+        for (std::size_t i = 0; i < pages.size(); i += 50) {
+            TFileBuffer page;
+            ASSERT_TRUE(OpenFileBuffer(page, pages[i]));
+            ExpectWindowAgreesWithBytes(page.Data, false);
+            ExpectWindowAgreesWithBytes(page.Data, true);
+        }
+    }
+}
