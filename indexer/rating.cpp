@@ -596,7 +596,8 @@ void TRating::AddKeyword(const std::string& keyword) {
         return;
     }
     const std::string lower = Utf8 ? UnicodeKeyword(keyword) : AnsiLowerCase(keyword);
-    if (IsStopWord(lower, TWordIds::HashOf(lower))) {
+    // Invisible characters alone make no keyword.
+    if (lower.empty() || IsStopWord(lower, TWordIds::HashOf(lower))) {
         return;
     }
     const auto rating = [this, &keyword] {

@@ -75,6 +75,19 @@ UChar32 NextCharacter(std::string_view text, std::int32_t& i) {
     return c;
 }
 
+// The piece from its first character that may start a word, or nothing: the
+// dictionary may cut out a letter that is invisible, such as a Hangul filler.
+std::string_view FromWordStart(std::string_view piece) {
+    for (std::int32_t i = 0; i < static_cast<std::int32_t>(piece.size());) {
+        const std::int32_t start = i;
+        const UChar32 c = NextCharacter(piece, i);
+        if (c >= 0 && StartsWord(c)) {
+            return piece.substr(static_cast<std::size_t>(start));
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 void TUnicodeWords::BreakCloser::operator()(UBreakIterator* breaks) const {
@@ -139,9 +152,13 @@ void TUnicodeWords::AddRun(std::string_view run, bool withoutSpaces) {
     std::int32_t start = ubrk_first(breaks_.get());
     for (std::int32_t end = ubrk_next(breaks_.get()); end != UBRK_DONE;
          start = end, end = ubrk_next(breaks_.get())) {
-        if (ubrk_getRuleStatus(breaks_.get()) >= UBRK_WORD_NONE_LIMIT) {
-            words_.push_back(
-                run.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)));
+        if (ubrk_getRuleStatus(breaks_.get()) < UBRK_WORD_NONE_LIMIT) {
+            continue;
+        }
+        const std::string_view word = FromWordStart(
+            run.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)));
+        if (!word.empty()) {
+            words_.push_back(word);
         }
     }
     utext_close(&text);

@@ -110,8 +110,9 @@ void MapTokenWindow(TFileBuffer& buffer) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(buffer.Data.data()) + start;
     // The window and the byte after it; past the end of the data, zeros.
     const std::uint32_t left = buffer.Size - static_cast<std::uint32_t>(start);
-    unsigned char padded[Size + 1] = {};
+    unsigned char padded[Size + 1];
     if (left <= Size) {
+        std::memset(padded, 0, sizeof padded);
         std::memcpy(padded, bytes, left);
         bytes = padded;
     }

@@ -99,13 +99,20 @@ TEST(Rating, Utf8WordsAreUnicodeWordsInEitherEncodingsStopWords) {
     ASSERT_TRUE(settings.Load(utf8));
     const std::string page = "<title>\xD0\xAD\xD1\x82\xD0\xBE \xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA"
                              "\xD0\xB2\xD0\xB0</title> F\xC3\xBCr \xC3\x89T\xC3\x89, caf&eacute;";
-    utf8.RateFile(settings.Folder.Write("page.html", page), 65536);
-    Strings words;
-    for (const TWordRating& word : utf8.Words) {
-        words.push_back(word.Word);
-    }
-    EXPECT_EQ(Sorted(words), Sorted({"\xD0\xBC\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0",
-                                     "\xC3\xA9t\xC3\xA9", "caf\xC3\xA9"}));
+    const auto rate = [&](const std::string& name, const std::string& data) {
+        utf8.RateFile(settings.Folder.Write(name, data), 65536);
+        Strings words;
+        for (const TWordRating& word : utf8.Words) {
+            words.push_back(word.Word);
+        }
+        return Sorted(words);
+    };
+    EXPECT_EQ(rate("page.html", page), Sorted({"\xD0\xBC\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0",
+                                               "\xC3\xA9t\xC3\xA9", "caf\xC3\xA9"}));
+    // A meta keyword of invisible letters alone (U+3164, a Hangul filler) has
+    // no keyword form: it is left out, not kept as an empty keyword.
+    EXPECT_EQ(rate("meta.html", "<meta name=\"keywords\" content=\"\xE3\x85\xA4, abc\">"),
+              Strings({"abc"}));
     // In the code page the same file's "für" is read exactly; "это" is not
     // there to match.
     EXPECT_EQ(Sorted(KeywordsOf(settings, "F\xFCr caf\xE9")), Sorted({"caf\xE9"}));

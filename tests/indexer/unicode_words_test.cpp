@@ -38,6 +38,12 @@ TEST(UnicodeWords, PunctuationAndSymbolsPartWordsLettersAndMarksDoNot) {
               Pieces({"ab"})); // nor with an invisible one
     // A variation selector is a mark, but an invisible one (a fuzzer's find).
     EXPECT_EQ(Split("\xEF\xB8\x80 \xE8\x91\x9B\xEF\xB8\x80"), Pieces({"\xE8\x91\x9B\xEF\xB8\x80"}));
+    // Nor does a word the dictionary cuts out of Chinese: U+3164, a Hangul
+    // filler, is an invisible letter (a fuzzer's find).
+    for (const std::string& piece : Split("\xE5\x8C\x80\xE6\xBD\xB4\xE5\x9D\xB0\xE7\x89\xAF"
+                                          "\xE3\x85\xA4\xE3\x80\xB8\xE3\x80\xB3\xE4\xB5\xB3")) {
+        EXPECT_FALSE(UnicodeKeyword(piece).empty()) << piece;
+    }
 }
 
 TEST(UnicodeWords, ScriptsWithoutSpacesAreCutByTheDictionary) {
