@@ -136,12 +136,14 @@ inline TTokenKind NextToken(TFileBuffer& buffer, std::string_view& text) {
     }
     const TTokenWindow& window = buffer.TokenWindow;
     auto offset = static_cast<std::uint64_t>(position - window.Start);
-    if (offset >= TTokenWindow::Size || window.Utf8 != buffer.Utf8 ||
-        (window.Starts >> offset >> 1) == 0) {
+    // The starts after the position; none when the map does not reach it.
+    std::uint64_t later =
+        offset < TTokenWindow::Size ? window.Starts & (~std::uint64_t(1) << offset) : 0;
+    if (later == 0 || window.Utf8 != buffer.Utf8) {
         MapTokenWindow(buffer);
         offset = 0;
+        later = window.Starts & ~std::uint64_t(1);
     }
-    const std::uint64_t later = window.Starts & (~std::uint64_t(1) << offset);
     if (((window.Plain >> offset) & 1) == 0 || later == 0) {
         return NextTokenByBytes(buffer, text);
     }
