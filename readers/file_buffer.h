@@ -12,7 +12,10 @@ struct TTokenWindow {
     std::int64_t Start = -Size; // no map yet
     std::uint64_t Starts = 0;   // bit i: a token begins at byte Start + i
     std::uint64_t Plain = 0;    // those whose token ends at the next start
-    bool Utf8 = false;          // the data was mapped as UTF-8
+    // The kinds of those tokens by their first byte, and 256 further on for
+    // tokens of two bytes, in the encoding mapped.
+    const unsigned char* Kinds = nullptr;
+    bool Utf8 = false; // the data was mapped as UTF-8
 };
 
 struct TFileBuffer {

@@ -2,91 +2,21 @@
 // masks of the bytes' classes (one bit a byte) give where each token begins,
 // as the scanner would read them from the window's first byte on.
 #include "platform/ansi.h"
+#include "readers/byte_classes.h"
 #include "readers/tokens.h"
 
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace {
 
-using Mask = std::uint64_t;
+using byte_classes::ClassMasks;
+using byte_classes::Mask;
 constexpr int Size = TTokenWindow::Size;
+static_assert(Size == byte_classes::Size, "a window is what the byte classes cover");
 
 constexpr Mask Bit(int i) {
     return Mask(1) << i;
 }
-
-// Bit i for byte i of the window, for each class the map needs.
-struct ClassMasks {
-    Mask High = 0;   // 0x80 and above
-    Mask Letter = 0; // ASCII letters
-    Mask Digit = 0;
-    Mask Apostrophe = 0;
-    Mask NumberMark = 0; // "," "." ":"
-    Mask Hyphen = 0;
-    Mask Ampersand = 0;
-    Mask Slash = 0;
-    Mask Less = 0;
-    Mask Greater = 0;
-    Mask Opener = 0; // "!" "?", which after "<" open a declaration or an instruction
-};
-
-#if defined(__SSE2__)
-
-ClassMasks MasksOf(const unsigned char* bytes) {
-    ClassMasks masks;
-    for (int part = 0; part < Size / 16; ++part) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * part));
-        const auto bits = [part](__m128i is) {
-            return Mask(static_cast<unsigned>(_mm_movemask_epi8(is))) << (16 * part);
-        };
-        const auto is = [&v](char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
-        // first <= byte < first + count, as a signed comparison shifted to -128.
-        const auto inRange = [](__m128i x, char first, int count) {
-            const __m128i shifted = _mm_add_epi8(x, _mm_set1_epi8(static_cast<char>(0x80 - first)));
-            return _mm_cmplt_epi8(shifted, _mm_set1_epi8(static_cast<char>(-128 + count)));
-        };
-        masks.High |= bits(v);
-        masks.Letter |= bits(inRange(_mm_or_si128(v, _mm_set1_epi8(0x20)), 'a', 26));
-        masks.Digit |= bits(inRange(v, '0', 10));
-        masks.Apostrophe |= bits(is('\''));
-        masks.NumberMark |= bits(_mm_or_si128(_mm_or_si128(is(','), is('.')), is(':')));
-        masks.Hyphen |= bits(is('-'));
-        masks.Ampersand |= bits(is('&'));
-        masks.Slash |= bits(is('/'));
-        masks.Less |= bits(is('<'));
-        masks.Greater |= bits(is('>'));
-        masks.Opener |= bits(_mm_or_si128(is('!'), is('?')));
-    }
-    return masks;
-}
-
-#else
-
-ClassMasks MasksOf(const unsigned char* bytes) {
-    ClassMasks masks;
-    for (int i = 0; i < Size; ++i) {
-        const unsigned char c = bytes[i];
-        const auto set = [i](Mask& mask, bool is) { mask |= Mask(is) << i; };
-        set(masks.High, c >= 0x80);
-        set(masks.Letter, (c | 0x20) >= 'a' && (c | 0x20) <= 'z');
-        set(masks.Digit, c >= '0' && c <= '9');
-        set(masks.Apostrophe, c == '\'');
-        set(masks.NumberMark, c == ',' || c == '.' || c == ':');
-        set(masks.Hyphen, c == '-');
-        set(masks.Ampersand, c == '&');
-        set(masks.Slash, c == '/');
-        set(masks.Less, c == '<');
-        set(masks.Greater, c == '>');
-        set(masks.Opener, c == '!' || c == '?');
-    }
-    return masks;
-}
-
-#endif
 
 // Of each run of ones in run, the part from its first bit that is in from on:
 // a word runs on from its first letter, a number from its first digit.
@@ -116,7 +46,7 @@ void MapTokenWindow(TFileBuffer& buffer) {
         std::memcpy(padded, bytes, left);
         bytes = padded;
     }
-    const ClassMasks masks = MasksOf(bytes);
+    const ClassMasks masks = byte_classes::MasksOf(bytes);
     const unsigned char next = bytes[Size];
 
     Mask letter = masks.Letter;
@@ -153,5 +83,6 @@ void MapTokenWindow(TFileBuffer& buffer) {
          reference &= reference - 1) {
         plain &= ~HighestBit(starts & ((reference & -reference) - 1));
     }
-    buffer.TokenWindow = {start, starts, plain, buffer.Utf8};
+    buffer.TokenWindow = {start, starts, plain, token_tables::TablesOf(buffer).WindowKinds.data(),
+                          buffer.Utf8};
 }

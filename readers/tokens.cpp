@@ -196,22 +196,22 @@ MakeSingleByteTokens(const std::array<unsigned char, 256>& classes) {
     return tokens;
 }
 
-constexpr std::array<std::array<TTokenKind, 256>, 2>
+constexpr std::array<unsigned char, 512>
 MakeWindowKinds(const std::array<SingleByteToken, 256>& singleBytes,
                 const std::array<unsigned char, 256>& classes) {
-    std::array<std::array<TTokenKind, 256>, 2> kinds{};
+    std::array<unsigned char, 512> kinds{};
     for (int c = 0; c < 256; ++c) {
-        kinds[0][c] = singleBytes[c].Kind != tkEnd             ? singleBytes[c].Kind
-                      : IsDigit(c)                             ? tkNumber
-                      : c == '<'                               ? tkTagOpen
-                      : c == '/' || c == '-'                   ? tkChar
-                      : c != '&' && Is(classes, c, StartsWord) ? tkWord
-                                                               : tkEnd;
-        kinds[1][c] = kinds[0][c];
+        const TTokenKind kind = singleBytes[c].Kind != tkEnd             ? singleBytes[c].Kind
+                                : IsDigit(c)                             ? tkNumber
+                                : c == '<'                               ? tkTagOpen
+                                : c == '/' || c == '-'                   ? tkChar
+                                : c != '&' && Is(classes, c, StartsWord) ? tkWord
+                                                                         : tkEnd;
+        kinds[c] = kinds[256 + c] = static_cast<unsigned char>(kind);
     }
-    kinds[1]['<'] = tkEndTagOpen;
-    kinds[1]['/'] = tkEmptyTagClose;
-    kinds[1]['-'] = tkCommentClose;
+    kinds[256 + '<'] = tkEndTagOpen;
+    kinds[256 + '/'] = tkEmptyTagClose;
+    kinds[256 + '-'] = tkCommentClose;
     return kinds;
 }
 

@@ -68,9 +68,9 @@ enum ByteClass : unsigned char {
 struct Tables {
     std::array<SingleByteToken, 256> SingleByte;
     std::array<unsigned char, 256> Classes;
-    // The kind of a token its window tells, by its first byte, apart for
-    // those of two bytes ("</", "/>", "->").
-    std::array<std::array<TTokenKind, 256>, 2> WindowKinds;
+    // The kind of a token its window tells, by its first byte, and 256
+    // further on for those of two bytes ("</", "/>", "->").
+    std::array<unsigned char, 512> WindowKinds;
 };
 // Windows-1252: its letters make words.
 extern const Tables AnsiTables;
@@ -130,15 +130,16 @@ inline std::uint32_t TagOpeningAt(const unsigned char* first, const unsigned cha
 // the token that begins at the position ends where the next one begins.
 inline TTokenKind NextToken(TFileBuffer& buffer, std::string_view& text) {
     const std::int32_t position = buffer.Position;
-    if (buffer.PendingSpace || position < 0 ||
-        static_cast<std::uint32_t>(position) >= buffer.Size) {
+    // A negative position, cast, is past the end too.
+    if (buffer.PendingSpace || static_cast<std::uint32_t>(position) >= buffer.Size) {
         return NextTokenByBytes(buffer, text);
     }
     const TTokenWindow& window = buffer.TokenWindow;
     auto offset = static_cast<std::uint64_t>(position - window.Start);
-    // The starts after the position; none when the map does not reach it.
+    // The starts after the position, bit 1 for the byte after it; none when
+    // the map does not reach it.
     std::uint64_t later =
-        offset < TTokenWindow::Size ? window.Starts & (~std::uint64_t(1) << offset) : 0;
+        offset < TTokenWindow::Size ? window.Starts >> offset & ~std::uint64_t(1) : 0;
     if (later == 0 || window.Utf8 != buffer.Utf8) {
         MapTokenWindow(buffer);
         offset = 0;
@@ -147,13 +148,13 @@ inline TTokenKind NextToken(TFileBuffer& buffer, std::string_view& text) {
     if (((window.Plain >> offset) & 1) == 0 || later == 0) {
         return NextTokenByBytes(buffer, text);
     }
-    const auto size = static_cast<std::uint32_t>(__builtin_ctzll(later) - offset);
+    const auto size = static_cast<std::uint32_t>(__builtin_ctzll(later));
     const char* const first = buffer.Data.data() + position;
     const auto byte = static_cast<unsigned char>(*first);
     // A space's text is " ", whichever byte it is; a line end has none.
     text = std::string_view(byte <= 0x20 ? " " : first, size - (byte == '\r'));
     buffer.Position = position + static_cast<std::int32_t>(size);
-    return token_tables::TablesOf(buffer).WindowKinds[size == 2][byte];
+    return static_cast<TTokenKind>(window.Kinds[(size == 2 ? 256 : 0) + byte]);
 }
 
 inline TTokenKind NextToken(TFileBuffer& buffer, std::string& text) {
