@@ -2,15 +2,12 @@
 
 #include "platform/ansi.h"
 #include "platform/files.h"
+#include "readers/byte_search.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <limits>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 bool OpenFileBuffer(TFileBuffer& buffer, const std::string& path) {
     std::string data;
@@ -70,26 +67,10 @@ bool BufferRead(TFileBuffer& buffer, void* destination, std::uint32_t count,
 namespace {
 
 // The next position at or after from where either case of the text's first
-// letter stands, or end. Pages are full of the quotes that keys begin with:
-// sixteen bytes are compared at a time, as a call per quote would cost more.
+// letter stands, or end.
 const unsigned char* NextCandidate(const unsigned char* from, const unsigned char* end,
                                    unsigned char lower, unsigned char upper) {
-#if defined(__SSE2__)
-    const __m128i lowers = _mm_set1_epi8(static_cast<char>(lower));
-    const __m128i uppers = _mm_set1_epi8(static_cast<char>(upper));
-    for (; end - from >= 16; from += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
-        const int hits = _mm_movemask_epi8(
-            _mm_or_si128(_mm_cmpeq_epi8(bytes, lowers), _mm_cmpeq_epi8(bytes, uppers)));
-        if (hits != 0) {
-            return from + __builtin_ctz(static_cast<unsigned>(hits));
-        }
-    }
-#endif
-    while (from < end && *from != lower && *from != upper) {
-        ++from;
-    }
-    return from;
+    return FirstOf(from, end, std::array<unsigned char, 2>{lower, upper});
 }
 
 // The end of the run of plain bytes from at: the next quote, backslash or line

@@ -1,13 +1,10 @@
 #include "readers/tokens.h"
 
 #include "platform/ansi.h"
+#include "readers/byte_search.h"
 #include "readers/entities.h"
 
 #include <array>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace {
 
@@ -268,32 +265,7 @@ TTokenKind ReadToken(TFileBuffer& buffer, std::string& text) {
 // and those whose tokens' texts differ from their bytes ("&" starts a
 // reference, "\r" has no text, "<!" reads its "!" twice) or that may hold
 // the stretch's ">" ("<", "-" before ">").
-constexpr std::array<bool, 256> MakeStretchEnds() {
-    std::array<bool, 256> ends{};
-    ends['>'] = ends['&'] = ends['\r'] = ends['<'] = true;
-    return ends;
-}
-constexpr std::array<bool, 256> StretchEnds = MakeStretchEnds();
-
-// The first stretch end at or after at, or last; sixteen bytes are looked at
-// a time, as most stretches (attributes) are longer than a few bytes.
-const unsigned char* NextStretchEnd(const unsigned char* at, const unsigned char* last) {
-#if defined(__SSE2__)
-    for (; last - at >= 16; at += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-        const auto is = [&bytes](char c) { return _mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)); };
-        const int ends = _mm_movemask_epi8(
-            _mm_or_si128(_mm_or_si128(is('>'), is('&')), _mm_or_si128(is('\r'), is('<'))));
-        if (ends != 0) {
-            return at + __builtin_ctz(static_cast<unsigned>(ends));
-        }
-    }
-#endif
-    while (at < last && !StretchEnds[*at]) {
-        ++at;
-    }
-    return at;
-}
+constexpr std::array<unsigned char, 4> StretchEnds = {'>', '&', '\r', '<'};
 
 // Steps over the rest of a tag up to its ">" (or "/>" when that is
 // alsoStop) when every token before it is a plain one, as SkipTokens would;
@@ -303,7 +275,7 @@ TTokenKind SkipPlainTagRest(TFileBuffer& buffer, TTokenKind alsoStop, std::int32
     const unsigned char* const last = data + buffer.Size;
     const unsigned char* const start = data + buffer.Position;
     for (const unsigned char* at = start;;) {
-        const unsigned char* const end = NextStretchEnd(at, last);
+        const unsigned char* const end = FirstOf(at, last, StretchEnds);
         // A "-" before the ">" may be a word's end or a number's: read on slowly.
         if (end == last || *end != '>' || (end > at && end[-1] == '-')) {
             return tkEnd;
