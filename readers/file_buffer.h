@@ -15,7 +15,9 @@ struct TTokenWindow {
     // The kinds of those tokens by their first byte, and 256 further on for
     // tokens of two bytes, in the encoding mapped.
     const unsigned char* Kinds = nullptr;
-    bool Utf8 = false; // the data was mapped as UTF-8
+    // The data was mapped as UTF-8. Kinds tells it too, but NextToken looks
+    // at this on every token, and a flag is faster to compare.
+    bool Utf8 = false;
 };
 
 struct TFileBuffer {
