@@ -19,6 +19,12 @@ bool LoadRatingSettings(TRating& rating) {
 }
 
 TRating& TRatingCache::Rating() {
+    const auto now = std::chrono::steady_clock::now();
+    if (loaded_ && !everyPage_ && now - checked_ < CheckInterval &&
+        (EngineEncoding == TEngineEncoding::Utf8) == rating_.Utf8) {
+        return rating_;
+    }
+    checked_ = now;
     const std::array<std::string, 3> paths = RatingSettingsFiles();
     // Stamped before reading: a change made while the files are read shows
     // at the next page.

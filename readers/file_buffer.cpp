@@ -142,9 +142,26 @@ std::vector<std::int32_t> FindEachText(const TFileBuffer& buffer,
                          AnsiUpper(c) == static_cast<unsigned char>(text[1]);
         }
     }
+    // When few bytes may follow, the search looks for the pair (the list of
+    // them filled up with its last).
+    std::array<unsigned char, 8> seconds{};
+    std::size_t count = 0;
+    for (int c = 0; c < 256 && count <= seconds.size(); ++c) {
+        if (follows[c] && count++ < seconds.size()) {
+            seconds[count - 1] = static_cast<unsigned char>(c);
+        }
+    }
+    const bool pairs = count > 0 && count <= seconds.size();
+    if (pairs) {
+        std::fill(seconds.begin() + static_cast<std::ptrdiff_t>(count), seconds.end(),
+                  seconds[count - 1]);
+    }
+    const auto nextCandidate = [&](const unsigned char* from) {
+        return pairs ? FirstPairOf(from, end, std::array<unsigned char, 2>{lower, upper}, seconds)
+                     : NextCandidate(from, end, lower, upper);
+    };
     std::size_t left = texts.size();
-    for (const unsigned char* p = data; left > 0 && (p = NextCandidate(p, end, lower, upper)) < end;
-         ++p) {
+    for (const unsigned char* p = data; left > 0 && (p = nextCandidate(p)) < end; ++p) {
         if (p + 1 < end && !follows[p[1]]) {
             continue;
         }

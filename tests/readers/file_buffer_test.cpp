@@ -111,9 +111,26 @@ TEST(FileBuffer, FindTextFindsTheFirstMatchInLongRandomPages) {
 TEST(FileBuffer, FindEachTextFindsWhatFindTextFinds) {
     const std::vector<std::string> keys = {"\"description\"", "\"keywords\"", "\"key\"",
                                            "\"absent\""};
-    for (const std::string data :
-         {"", "\"", "<meta name=\"KEYWORDS\" content=\"a\"><meta name=\"description\"",
-          "\"key\"words\" \"keywords\" \"Key\"", "\"keyword\"keywords\"", "x\"description"}) {
+    std::vector<std::string> pages = {
+        "",
+        "\"",
+        "<meta name=\"KEYWORDS\" content=\"a\"><meta name=\"description\"",
+        "\"key\"words\" \"keywords\" \"Key\"",
+        "\"keyword\"keywords\"",
+        "x\"description"};
+    // Longer pages of the pieces, so that the search goes many bytes at a time.
+    const char* const pieces[] = {"\"", "\"k", "KEY", "ey\"", "words\"", "\"description\"",
+                                  "d",  " x "};
+    std::uint32_t seed = 7;
+    for (int n = 0; n < 400; ++n) {
+        std::string page;
+        for (int piece = n % 40; piece > 0; --piece) {
+            seed = seed * 1103515245 + 12345;
+            page += pieces[(seed >> 16) % std::size(pieces)];
+        }
+        pages.push_back(page);
+    }
+    for (const std::string& data : pages) {
         TFileBuffer buffer = BufferOf(data);
         buffer.Position = 3;
         const std::vector<std::int32_t> found = FindEachText(buffer, keys);
