@@ -217,7 +217,7 @@ void TRating::RatePage(TFileBuffer& page, std::int32_t indexDepthLimit,
     wordIndex_.Clear();
     placeOf_.clear();
     wordIndexCurrent_ = true;
-    TagStack.clear();
+    CloseTagsFrom(0);
     Suppressed = false;
     if (!settingsFixed_) {
         IndexWordGroups();
@@ -308,11 +308,11 @@ void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
         PushTag(name);
         takeUntil(tkTagClose, tkEmptyTagClose);
         if (kind == tkEmptyTagClose) {
-            TagStack.pop_back();
-        } else if (kind == tkTagClose && IsRawTextElement(TagStack.back().Name)) {
+            CloseTagsFrom(TagStack.size() - 1);
+        } else if (kind == tkTagClose && IsRawTextElement(NameOf(TagStack.back()))) {
             // A script or style is raw text up to its own end tag: what looks
             // like tags inside is no tag, and nothing is a word.
-            const std::string element = TagStack.back().Name;
+            const std::string element(NameOf(TagStack.back()));
             while (take() != tkEnd) {
                 if (kind == tkEndTagOpen && take() == tkWord && lowerText() == element) {
                     PopTag(element);
@@ -464,7 +464,9 @@ const TTagRating* TRating::FindTag(std::string_view name) const {
 
 void TRating::PushTag(std::string_view name) {
     const Extended outer = TagStack.empty() ? 0 : TagStack.back().RatingSum;
-    TagStack.push_back({std::string(name), 0, false, outer});
+    TagStack.push_back({static_cast<std::uint32_t>(openTagNames_.size()),
+                        static_cast<std::uint32_t>(name.size()), 0, false, outer});
+    openTagNames_.append(name);
     TOpenTag& tag = TagStack.back();
     if (const TTagRating* found = FindTag(name)) {
         tag.Rating = found->Rating;
@@ -483,15 +485,22 @@ void TRating::PushTag(std::string_view name) {
 
 void TRating::PopTag(std::string_view name) {
     for (std::size_t k = TagStack.size(); k-- > 0;) {
-        if (TagStack[k].Name == name) {
+        if (SameWord(NameOf(TagStack[k]), name)) {
             if (TagStack[k].Suppress) {
                 Suppressed = false;
             }
-            TagStack.resize(k);
+            CloseTagsFrom(k);
             return;
         }
     }
-    TagStack.clear();
+    CloseTagsFrom(0);
+}
+
+void TRating::CloseTagsFrom(std::size_t k) {
+    if (k < TagStack.size()) {
+        openTagNames_.resize(TagStack[k].NameStart);
+        TagStack.resize(k);
+    }
 }
 
 bool TRating::IsStopWord(std::string_view lowerWord, std::size_t hash) const {

@@ -30,7 +30,9 @@ struct TWordGroup {
 };
 
 struct TOpenTag {
-    std::string Name;
+    // Where the element's name stands in the names of the open elements.
+    std::uint32_t NameStart = 0;
+    std::uint32_t NameSize = 0;
     std::int32_t Rating = 0;
     bool Suppress = false; // this element switched word collection off
     // The ratings of this element and those around it, in hundredths, summed
@@ -115,6 +117,9 @@ class TRating {
 
     void PushTag(std::string_view name);
     void PopTag(std::string_view name);
+    std::string_view NameOf(const TOpenTag& tag) const {
+        return std::string_view(openTagNames_).substr(tag.NameStart, tag.NameSize);
+    }
     void AddWord(std::string_view word, std::int32_t position);
     void AddKeyword(const std::string& keyword);
     double RateWord(std::string_view word, std::int32_t position) const;
@@ -139,6 +144,8 @@ class TRating {
     // The first entry of Tags with the name, or none.
     const TTagRating* FindTag(std::string_view name) const;
     void ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit);
+    // Closes the open elements from the k-th on.
+    void CloseTagsFrom(std::size_t k);
     void AddMetaKeywords(const std::string& value);
     // AddWord for one word's keyword form and the value of its letter case.
     void AddLowerWord(std::string_view lowerWord, double caseValue, std::int32_t position);
@@ -149,6 +156,9 @@ class TRating {
     // RateWord for a word of that case value.
     double RateAt(double caseValue, std::int32_t position) const;
 
+    // The names of the open elements of TagStack, one after another: an
+    // element opens and closes without a string of its own.
+    std::string openTagNames_;
     // The words of the page met so far and, by their numbers, their places in
     // Words, or StopWordMark for stop words.
     TWordIds wordIndex_;

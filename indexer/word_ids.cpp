@@ -5,19 +5,6 @@
 
 namespace {
 
-// Most words are short: compared here, without a call.
-bool SameWord(const std::string& a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < b.size(); ++i) {
-        if (a[i] != b[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::uint32_t HashBitsOf(std::size_t hash) {
     return static_cast<std::uint32_t>(static_cast<std::uint64_t>(hash) >> 32);
 }

@@ -8,6 +8,19 @@
 #include <string_view>
 #include <vector>
 
+// Most words are short: compared here, without a call.
+inline bool SameWord(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < b.size(); ++i) {
+        if (a[i] != b[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 class TWordIds {
   public:
     static constexpr std::uint32_t None = UINT32_MAX;

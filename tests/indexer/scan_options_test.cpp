@@ -4,12 +4,15 @@
 // worker threads or one by one; and an edited words.xml counts at the next scan.
 #include "app/app_settings.h"
 #include "app/application.h"
+#include "indexer/rating_cache.h"
 #include "indexer/site_scan.h"
 #include "platform/files.h"
 #include "support/mixed_site.h"
 #include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
+
+#include <thread>
 
 namespace {
 
@@ -85,6 +88,19 @@ TEST_F(ScanOptionsTest, AnEditedWordsFileCountsAtTheNextScan) {
     const std::string after = Scanned({});
     EXPECT_NE(after, before);
     EXPECT_EQ(after, Scanned(AsBefore));
+}
+
+TEST_F(ScanOptionsTest, TheSettingsOfARunFollowAnEditedFile) {
+    TRatingCache ratings;
+    ASSERT_EQ(ratings.Rating().KeysCount, 30);
+    std::string set;
+    ReadWholeFile(AppSettings.SetupDir + "set.xml", set);
+    const std::string key = "<KeysCount value=\"30\"/>";
+    ASSERT_NE(set.find(key), std::string::npos);
+    set.replace(set.find(key), key.size(), "<KeysCount value=\"7\"/>");
+    WriteWholeFile(AppSettings.SetupDir + "set.xml", set);
+    std::this_thread::sleep_for(2 * TRatingCache::CheckInterval);
+    EXPECT_EQ(ratings.Rating().KeysCount, 7);
 }
 
 } // namespace
