@@ -102,7 +102,7 @@ dump=$(measure "$cli" --setup "$build/bin/" dump "$engine")
 "$cli" --setup "$build/bin/" dump "$engine" >"$work/links.json"
 new_engine
 load=$(measure "$cli" --setup "$build/bin/" load "$engine" "$work/links.json")
-awk -v size="$size" -v dump="$dump" -v load="$load" 'BEGIN {
-  split(dump, d, " "); split(load, l, " ")
+awk -v size="$size" -v dump="$dump" -v loaded="$load" 'BEGIN {
+  split(dump, d, " "); split(loaded, l, " ")
   printf "engine of the 60x scan: %.1f MB; dump %.2f s, %.1f MB peak (%.2f x the engine); load %.2f s, %.1f MB peak (%.2f x)\n",
     size / 1e6, d[1], d[2] / 1024, d[2] * 1024 / size, l[1], l[2] / 1024, l[2] * 1024 / size }'
