@@ -178,7 +178,8 @@ bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries) {
     if (!folder) {
         return false;
     }
-    const std::string prefix = WithTrailingSeparator(path);
+    // Each entry is looked up in the open folder, not by its whole path again.
+    const int folderFd = ::dirfd(folder);
     while (const dirent* item = ::readdir(folder)) {
         const std::string name = item->d_name;
         if (name == "." || name == "..") {
@@ -188,7 +189,7 @@ bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries) {
         entry.Name = name;
         entry.IsHidden = name[0] == '.';
         struct stat info {};
-        if (StatPath(prefix + name, info)) {
+        if (::fstatat(folderFd, name.c_str(), &info, 0) == 0) {
             entry.IsFolder = S_ISDIR(info.st_mode);
             entry.IsFile = S_ISREG(info.st_mode);
             entry.Size = S_ISREG(info.st_mode) ? static_cast<std::uint64_t>(info.st_size) : 0;
