@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 #include <numeric>
 
 TSiteWeight::TSiteWeight(TRatingCache& ratings) {
@@ -55,35 +56,57 @@ void TSiteWeight::Apply(TBase& base) const {
             }
         }
     }
-    // The rarity of each word raised to the weight, once for every word.
+    // The rarity of each word raised to the weight. It depends on the count of
+    // links holding the word alone, and most words share a few small counts:
+    // worked out once for each count.
+    std::vector<double> byCount;
     std::vector<double> weighted(ids_.Count());
     for (std::size_t id = 0; id < weighted.size(); ++id) {
-        const double rarity =
-            std::log(static_cast<double>(links) / std::max<std::uint32_t>(linksHolding[id], 1));
-        weighted[id] = std::pow(std::max(rarity, 0.0), weight_);
+        const std::uint32_t holding = std::max<std::uint32_t>(linksHolding[id], 1);
+        if (holding >= byCount.size()) {
+            byCount.resize(holding + 1, -1);
+        }
+        if (byCount[holding] < 0) {
+            const double rarity = std::log(static_cast<double>(links) / holding);
+            byCount[holding] = std::pow(std::max(rarity, 0.0), weight_);
+        }
+        weighted[id] = byCount[holding];
     }
-    std::vector<double> scores;
-    std::vector<std::size_t> order;
-    for (const auto& [link, candidates] : pages_) {
-        scores.clear();
-        for (std::size_t r = 0; r < candidates.size(); ++r) {
-            scores.push_back(static_cast<double>(candidates.size() - r) * weighted[candidates[r]]);
+    // Each page chooses on its own: the pages are shared out between this
+    // thread and one more, and the choices given to base in order.
+    std::vector<std::vector<std::string>> chosen(pages_.size());
+    const auto choose = [&](std::size_t first, std::size_t end) {
+        std::vector<double> scores;
+        std::vector<std::size_t> order;
+        for (std::size_t page = first; page < end; ++page) {
+            const std::vector<std::uint32_t>& candidates = pages_[page].second;
+            scores.clear();
+            for (std::size_t r = 0; r < candidates.size(); ++r) {
+                scores.push_back(static_cast<double>(candidates.size() - r) *
+                                 weighted[candidates[r]]);
+            }
+            order.resize(candidates.size());
+            std::iota(order.begin(), order.end(), 0);
+            // The best first; of equal scores, the one the page placed first.
+            const auto best =
+                order.begin() + static_cast<std::ptrdiff_t>(std::min(order.size(), keysCount_));
+            const auto better = [&](std::size_t a, std::size_t b) {
+                return scores[a] != scores[b] ? scores[a] > scores[b] : a < b;
+            };
+            std::nth_element(order.begin(), best, order.end(), better);
+            std::sort(order.begin(), best, better);
+            std::vector<std::string>& keywords = chosen[page];
+            keywords.reserve(static_cast<std::size_t>(best - order.begin()));
+            for (auto r = order.begin(); r != best; ++r) {
+                keywords.push_back(ids_.Word(candidates[*r]));
+            }
         }
-        order.resize(candidates.size());
-        std::iota(order.begin(), order.end(), 0);
-        // The best first; of equal scores, the one the page placed first.
-        const auto best =
-            order.begin() + static_cast<std::ptrdiff_t>(std::min(order.size(), keysCount_));
-        const auto better = [&](std::size_t a, std::size_t b) {
-            return scores[a] != scores[b] ? scores[a] > scores[b] : a < b;
-        };
-        std::nth_element(order.begin(), best, order.end(), better);
-        std::sort(order.begin(), best, better);
-        std::vector<std::string> keywords;
-        keywords.reserve(static_cast<std::size_t>(best - order.begin()));
-        for (auto r = order.begin(); r != best; ++r) {
-            keywords.push_back(ids_.Word(candidates[*r]));
-        }
-        base.SetKeywords(link, std::move(keywords));
+    };
+    const std::size_t half = pages_.size() / 2;
+    std::future<void> other = std::async(std::launch::async, choose, half, pages_.size());
+    choose(0, half);
+    other.get();
+    for (std::size_t page = 0; page < pages_.size(); ++page) {
+        base.SetKeywords(pages_[page].first, std::move(chosen[page]));
     }
 }
