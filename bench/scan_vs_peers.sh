@@ -8,6 +8,7 @@
 #
 #   bench/scan_vs_peers.sh [BUILD-FOLDER] [WORK-FOLDER]
 set -euo pipefail
+export LC_ALL=C # a point before the decimals of $EPOCHREALTIME, for awk
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 work=${2:-${TMPDIR:-/tmp}/sitevane-scan-bench}
@@ -42,23 +43,38 @@ measure() {
   /usr/bin/time -f '%e %M' -o "$work/time.txt" "$@" >/dev/null 2>&1
   cat "$work/time.txt"
 }
+# Runs PREPARE, then the command, timed to the microsecond (GNU time tells
+# hundredths only, too coarse for runs of a tenth of a second); then PREPARE
+# and the command once more under GNU time for its peak memory. Prints
+# "SECONDS KILOBYTES".
+timed() { # PREPARE COMMAND...
+  local prepare=$1
+  shift
+  "$prepare"
+  local start=$EPOCHREALTIME
+  "$@" >/dev/null 2>&1
+  local end=$EPOCHREALTIME
+  "$prepare"
+  read -r _ kilobytes < <(measure "$@")
+  awk -v s="$start" -v e="$end" -v k="$kilobytes" 'BEGIN { printf "%.4f %s\n", e - s, k }'
+}
 best() { sort -n | head -1; } # of "SECONDS KILOBYTES" lines, the fastest
 
 addsite() { # SETUP-FOLDER SITE
   new_engine
   measure "$cli" --setup "$1/" addsite "$engine" "$2" 0 --recurse
 }
+no_pagefind_output() { rm -rf "$work/pagefind-out"; }
 
 : >"$work/cat.txt" >"$work/shipped.txt" >"$work/deep.txt" >"$work/pagefind.txt" >"$work/start.txt"
 for round in 1 2 3; do
-  measure sh -c "find '$corpus' -type f -exec cat {} + >/dev/null" >>"$work/cat.txt"
-  measure "$cli" --help >>"$work/start.txt"
-  addsite "$build/bin" "$corpus" >>"$work/shipped.txt"
+  timed : sh -c "find '$corpus' -type f -exec cat {} + >/dev/null" >>"$work/cat.txt"
+  timed : "$cli" --help >>"$work/start.txt"
+  timed new_engine "$cli" --setup "$build/bin/" addsite "$engine" "$corpus" 0 --recurse >>"$work/shipped.txt"
   shipped_bytes=$(stat -c %s "$engine")
-  addsite "$deep" "$corpus" >>"$work/deep.txt"
+  timed new_engine "$cli" --setup "$deep/" addsite "$engine" "$corpus" 0 --recurse >>"$work/deep.txt"
   deep_bytes=$(stat -c %s "$engine")
-  rm -rf "$work/pagefind-out"
-  measure "$pagefind" --site "$corpus" --output-path "$work/pagefind-out" >>"$work/pagefind.txt"
+  timed no_pagefind_output "$pagefind" --site "$corpus" --output-path "$work/pagefind-out" >>"$work/pagefind.txt"
   pagefind_bytes=$(du -sb "$work/pagefind-out" | cut -f1)
 done
 
