@@ -72,9 +72,14 @@ void TSiteWeight::Apply(TBase& base) const {
         }
         weighted[id] = byCount[holding];
     }
-    // Each page chooses on its own: the pages are shared out between this
-    // thread and one more, and the choices given to base in order.
-    std::vector<std::vector<std::string>> chosen(pages_.size());
+    // Each page chooses on its own: a few hundred pages at a time are shared
+    // out between this thread and one more, which note the numbers of their
+    // choices; this thread gives them to base in order. The words are copied
+    // here, so that they come from this thread's memory, where the keywords
+    // they replace go back.
+    constexpr std::size_t PagesAtATime = 512;
+    std::vector<std::uint32_t> chosen(PagesAtATime * keysCount_);
+    std::vector<std::size_t> chosenCount(PagesAtATime);
     const auto choose = [&](std::size_t first, std::size_t end) {
         std::vector<double> scores;
         std::vector<std::size_t> order;
@@ -88,25 +93,34 @@ void TSiteWeight::Apply(TBase& base) const {
             order.resize(candidates.size());
             std::iota(order.begin(), order.end(), 0);
             // The best first; of equal scores, the one the page placed first.
-            const auto best =
-                order.begin() + static_cast<std::ptrdiff_t>(std::min(order.size(), keysCount_));
+            const std::size_t count = std::min(order.size(), keysCount_);
+            const auto best = order.begin() + static_cast<std::ptrdiff_t>(count);
             const auto better = [&](std::size_t a, std::size_t b) {
                 return scores[a] != scores[b] ? scores[a] > scores[b] : a < b;
             };
             std::nth_element(order.begin(), best, order.end(), better);
             std::sort(order.begin(), best, better);
-            std::vector<std::string>& keywords = chosen[page];
-            keywords.reserve(static_cast<std::size_t>(best - order.begin()));
-            for (auto r = order.begin(); r != best; ++r) {
-                keywords.push_back(ids_.Word(candidates[*r]));
+            const std::size_t slot = page % PagesAtATime;
+            chosenCount[slot] = count;
+            for (std::size_t k = 0; k < count; ++k) {
+                chosen[slot * keysCount_ + k] = candidates[order[k]];
             }
         }
     };
-    const std::size_t half = pages_.size() / 2;
-    std::future<void> other = std::async(std::launch::async, choose, half, pages_.size());
-    choose(0, half);
-    other.get();
-    for (std::size_t page = 0; page < pages_.size(); ++page) {
-        base.SetKeywords(pages_[page].first, std::move(chosen[page]));
+    for (std::size_t first = 0; first < pages_.size(); first += PagesAtATime) {
+        const std::size_t end = std::min(pages_.size(), first + PagesAtATime);
+        const std::size_t half = first + (end - first) / 2;
+        std::future<void> other = std::async(std::launch::async, choose, half, end);
+        choose(first, half);
+        other.get();
+        for (std::size_t page = first; page < end; ++page) {
+            const std::size_t slot = page % PagesAtATime;
+            std::vector<std::string> keywords;
+            keywords.reserve(chosenCount[slot]);
+            for (std::size_t k = 0; k < chosenCount[slot]; ++k) {
+                keywords.push_back(ids_.Word(chosen[slot * keysCount_ + k]));
+            }
+            base.SetKeywords(pages_[page].first, std::move(keywords));
+        }
     }
 }
