@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 namespace {
 
@@ -54,13 +53,24 @@ std::string WithoutLineBreaks(const std::string& text) {
     return plain;
 }
 
+// The bytes a JavaScript string reads back as other than themselves after a
+// backslash: digits, the letters of escapes such as \n or \x, line breaks,
+// the backslash and the apostrophe.
+constexpr std::array<bool, 256> MakeEscapeBytes() {
+    std::array<bool, 256> escape{};
+    for (const unsigned char c : "0123456789bfnrtuvx\r\n\\'") {
+        escape[c] = true;
+    }
+    return escape;
+}
+constexpr std::array<bool, 256> EscapeBytes = MakeEscapeBytes();
+
 // Where a backslash breaks the end signature when a text holds it: before
 // its first byte after the first that a JavaScript string reads back as
-// itself (not a digit, not one of the letters of escapes such as \n or \x).
+// itself.
 std::size_t SignatureBreak(const std::string& signature) {
     for (std::size_t k = 1; k < signature.size(); ++k) {
-        const unsigned char c = static_cast<unsigned char>(signature[k]);
-        if (std::strchr("0123456789bfnrtuvx\r\n\\'", c) == nullptr && c != 0) {
+        if (!EscapeBytes[static_cast<unsigned char>(signature[k])]) {
             return k;
         }
     }
@@ -73,7 +83,8 @@ std::size_t SignatureBreak(const std::string& signature) {
 // of them (the engine file's reader and JavaScript both drop it).
 void AppendEscapedJs(std::string& out, const std::string& raw) {
     std::string plain;
-    if (raw.find_first_of("\r\n") != std::string::npos) {
+    // Two searches for one byte each, which go many bytes at a time.
+    if (raw.find('\r') != std::string::npos || raw.find('\n') != std::string::npos) {
         plain = WithoutLineBreaks(raw);
     }
     const std::string& text = plain.empty() ? raw : plain;
