@@ -155,10 +155,9 @@ void FileReplacement::RemoveStaleTemporaries(const std::string& temporarySuffix)
     const std::size_t nameStart = target_.rfind(PathSeparator) + 1;
     const std::string folder = target_.substr(0, nameStart);
     const std::string prefix = target_.substr(nameStart) + ".";
-    std::vector<FolderEntry> entries;
-    ListFolder(folder, entries);
-    for (const FolderEntry& entry : entries) {
-        const std::string& name = entry.Name;
+    std::vector<std::string> names;
+    ListFolderNames(folder, names);
+    for (const std::string& name : names) {
         if (name.size() == prefix.size() + RandomPartLength + temporarySuffix.size() &&
             name.compare(0, prefix.size(), prefix) == 0 &&
             name.compare(name.size() - temporarySuffix.size(), std::string::npos,

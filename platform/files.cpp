@@ -172,22 +172,36 @@ bool DeleteFile(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
 }
 
-bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries) {
-    entries.clear();
+namespace {
+
+// Calls visit(folderFd, name) for each entry of the folder but "." and "..",
+// in the order the file system returns them. False when the folder cannot be
+// read.
+template <typename Visit> bool VisitFolder(const std::string& path, Visit visit) {
     DIR* folder = ::opendir(path.c_str());
     if (!folder) {
         return false;
     }
-    // Each entry is looked up in the open folder, not by its whole path again.
     const int folderFd = ::dirfd(folder);
     while (const dirent* item = ::readdir(folder)) {
         const std::string name = item->d_name;
-        if (name == "." || name == "..") {
-            continue;
+        if (name != "." && name != "..") {
+            visit(folderFd, name);
         }
+    }
+    ::closedir(folder);
+    return true;
+}
+
+} // namespace
+
+bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries) {
+    entries.clear();
+    return VisitFolder(path, [&entries](int folderFd, const std::string& name) {
         FolderEntry entry;
         entry.Name = name;
         entry.IsHidden = name[0] == '.';
+        // Looked up in the open folder, not by its whole path again.
         struct stat info {};
         if (::fstatat(folderFd, name.c_str(), &info, 0) == 0) {
             entry.IsFolder = S_ISDIR(info.st_mode);
@@ -195,9 +209,12 @@ bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries) {
             entry.Size = S_ISREG(info.st_mode) ? static_cast<std::uint64_t>(info.st_size) : 0;
         }
         entries.push_back(std::move(entry));
-    }
-    ::closedir(folder);
-    return true;
+    });
+}
+
+bool ListFolderNames(const std::string& path, std::vector<std::string>& names) {
+    names.clear();
+    return VisitFolder(path, [&names](int, const std::string& name) { names.push_back(name); });
 }
 
 bool IdentifyFolder(const std::string& path, FolderIdentity& identity) {

@@ -101,6 +101,8 @@ FileStamp StampOf(const std::string& path);
 // The entries of a folder, "." and ".." left out, in the order the file system
 // returns them. False when the folder cannot be read.
 bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries);
+// The same, names alone: no entry is looked at.
+bool ListFolderNames(const std::string& path, std::vector<std::string>& names);
 
 // The folder for temporary files, with a trailing separator: $TMPDIR, else /tmp.
 std::string TempFolder();

@@ -84,8 +84,12 @@ TEST(Files, ListFolderKeepsFileSystemOrderWithAttributes) {
         EXPECT_EQ(entry.Size, entry.IsFolder ? 0u : 5u);
     }
     EXPECT_EQ(names, systemOrder);
+    std::vector<std::string> namesAlone;
+    ASSERT_TRUE(ListFolderNames(folder.Path(), namesAlone));
+    EXPECT_EQ(namesAlone, systemOrder);
     EXPECT_FALSE(ListFolder(folder.Path() + "missing", entries));
     EXPECT_TRUE(entries.empty());
+    EXPECT_FALSE(ListFolderNames(folder.Path() + "missing", namesAlone));
 }
 
 TEST(Files, TempAndExecutableFolders) {
