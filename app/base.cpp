@@ -3,6 +3,7 @@
 #include "app/list_moves.h"
 
 #include <algorithm>
+#include <utility>
 
 const char* const DontUpdateKeyword = "dont_update";
 
@@ -58,9 +59,9 @@ void TBase::Clear() {
     Current = 0;
 }
 
-void TBase::Add(const TBaseRecord& link) {
+void TBase::Add(TBaseRecord link) {
     Touch();
-    links_.push_back(link);
+    links_.push_back(std::move(link));
     Current = Count() - 1;
 }
 

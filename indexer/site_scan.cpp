@@ -16,6 +16,7 @@
 #include <deque>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 #include <vector>
 
 bool StopRequested = false;
@@ -103,7 +104,7 @@ void IndexOldest(ScanRun& run) {
     if (indexed) {
         record.Category = run.Category;
         run.SiteWeight.Keep(Base->Count(), record.Keywords);
-        Base->Add(record);
+        Base->Add(std::move(record));
     }
 }
 
@@ -181,7 +182,7 @@ void IndexOneFile(const std::string& file, std::int32_t category, ScanObserver& 
     TBaseRecord record;
     IndexFile(file, EngineFileName, record);
     record.Category = category;
-    Base->Add(record);
+    Base->Add(std::move(record));
 }
 
 namespace {
