@@ -7,9 +7,10 @@
 #include <future>
 #include <numeric>
 
-TSiteWeight::TSiteWeight(TRatingCache& ratings) {
+void TSiteWeight::ReadSettings() {
+    settingsRead_ = true;
     try {
-        const TRating& settings = ratings.Rating();
+        const TRating& settings = ratings_.Rating();
         weight_ = settings.SiteWeight;
         keysCount_ = static_cast<std::size_t>(std::max(settings.KeysCount, 0));
     } catch (const ConversionError&) {
@@ -18,6 +19,9 @@ TSiteWeight::TSiteWeight(TRatingCache& ratings) {
 }
 
 void TSiteWeight::Keep(std::int32_t link, std::vector<std::string>& keywords) {
+    if (!settingsRead_) {
+        ReadSettings();
+    }
     if (weight_ <= 0) {
         return;
     }
