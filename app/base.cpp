@@ -3,7 +3,6 @@
 #include "app/list_moves.h"
 
 #include <algorithm>
-#include <utility>
 
 const char* const DontUpdateKeyword = "dont_update";
 
@@ -59,9 +58,9 @@ void TBase::Clear() {
     Current = 0;
 }
 
-void TBase::Add(TBaseRecord link) {
+void TBase::Add(const TBaseRecord& link) {
     Touch();
-    links_.push_back(std::move(link));
+    links_.push_back(link);
     Current = Count() - 1;
 }
 

@@ -68,7 +68,7 @@ class TBase {
 
     std::int32_t Count() const { return static_cast<std::int32_t>(links_.size()); }
     void Clear();
-    void Add(TBaseRecord link);
+    void Add(const TBaseRecord& link);
     // A copy of the link; the empty link outside the list.
     TBaseRecord GetLink(std::int32_t position) const;
     // The link itself, for reading; position must lie inside the list.

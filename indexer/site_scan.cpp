@@ -16,7 +16,6 @@
 #include <deque>
 #include <stdexcept>
 #include <thread>
-#include <utility>
 #include <vector>
 
 bool StopRequested = false;
@@ -104,7 +103,7 @@ void IndexOldest(ScanRun& run) {
     if (indexed) {
         record.Category = run.Category;
         run.SiteWeight.Keep(Base->Count(), record.Keywords);
-        Base->Add(std::move(record));
+        Base->Add(record);
     }
 }
 
@@ -182,7 +181,7 @@ void IndexOneFile(const std::string& file, std::int32_t category, ScanObserver& 
     TBaseRecord record;
     IndexFile(file, EngineFileName, record);
     record.Category = category;
-    Base->Add(std::move(record));
+    Base->Add(record);
 }
 
 namespace {
