@@ -7,10 +7,9 @@
 #include <future>
 #include <numeric>
 
-void TSiteWeight::ReadSettings() {
-    settingsRead_ = true;
+TSiteWeight::TSiteWeight(TRatingCache& ratings) {
     try {
-        const TRating& settings = ratings_.Rating();
+        const TRating& settings = ratings.Rating();
         weight_ = settings.SiteWeight;
         keysCount_ = static_cast<std::size_t>(std::max(settings.KeysCount, 0));
     } catch (const ConversionError&) {
@@ -19,9 +18,6 @@ void TSiteWeight::ReadSettings() {
 }
 
 void TSiteWeight::Keep(std::int32_t link, std::vector<std::string>& keywords) {
-    if (!settingsRead_) {
-        ReadSettings();
-    }
     if (weight_ <= 0) {
         return;
     }

@@ -14,11 +14,10 @@
 
 class TSiteWeight {
   public:
-    // Takes the site weight and KeysCount of the run's settings when the
-    // first link is kept (the run's pages are being read by then); with no
-    // site weight (or settings that cannot be read) it keeps nothing and
-    // changes nothing.
-    explicit TSiteWeight(TRatingCache& ratings) : ratings_(ratings) {}
+    // Takes the site weight and KeysCount of the run's settings at its start;
+    // with no site weight (or settings that cannot be read) it keeps nothing
+    // and changes nothing.
+    explicit TSiteWeight(TRatingCache& ratings);
 
     // Keeps the candidates of the link at the position (keywords, best first)
     // and leaves keywords with the first KeysCount of them.
@@ -31,10 +30,6 @@ class TSiteWeight {
     void Apply(TBase& base) const;
 
   private:
-    void ReadSettings();
-
-    TRatingCache& ratings_;
-    bool settingsRead_ = false;
     double weight_ = 0;
     std::size_t keysCount_ = 0;
     TWordIds ids_; // the words of every page's candidates
