@@ -138,14 +138,16 @@ int RunAddSite(const CliOptions& options, const SiteArguments& arguments) {
     ProgressReport progress;
     const std::int32_t before = Base->Count();
     // The site's files are counted beside the scan, which leaves a core free
-    // at its start, not after it.
+    // at its start, not after it; the count is in before the save writes its
+    // temporary file, which may stand in the site.
     std::future<int> files = std::async(std::launch::async, CountFiles, site, arguments.Recurse);
     StopRequested = false;
     ScanFolder(site, arguments.Category, arguments.Recurse, arguments.Existing, progress);
     StopRequested = true;
+    const int siteFiles = files.get();
     SaveEngine(ui);
     const int added = Base->Count() - before;
-    progress.Summary("added", files.get() - added);
+    progress.Summary("added", siteFiles - added);
     return ui.Failed() ? 1 : 0;
 }
 
