@@ -146,9 +146,12 @@ std::vector<std::int32_t> FindEachText(const TFileBuffer& buffer,
     // them filled up with its last).
     std::array<unsigned char, 8> seconds{};
     std::size_t count = 0;
-    for (int c = 0; c < 256 && count <= seconds.size(); ++c) {
-        if (follows[c] && count++ < seconds.size()) {
-            seconds[count - 1] = static_cast<unsigned char>(c);
+    for (int c = 0; c < 256; ++c) {
+        if (follows[c]) {
+            if (count < seconds.size()) {
+                seconds[count] = static_cast<unsigned char>(c);
+            }
+            ++count;
         }
     }
     const bool pairs = count > 0 && count <= seconds.size();
