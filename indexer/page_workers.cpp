@@ -48,7 +48,17 @@ TBaseRecord TPageWorkers::TakeOldest() {
         return std::move(job->Record);
     }
     {
+        // Rather than wait for the oldest page, this thread analyses the next
+        // page no worker has started (the oldest itself, if none has).
         std::unique_lock<std::mutex> lock(mutex_);
+        while (!job->Done && !queue_.empty()) {
+            const std::shared_ptr<Job> next = queue_.front();
+            queue_.pop_front();
+            lock.unlock();
+            Analyse(*next, ratings_);
+            lock.lock();
+            next->Done = true;
+        }
         awaited_ = job.get();
         jobDone_.wait(lock, [&] { return job->Done; });
         awaited_ = nullptr;
@@ -57,6 +67,14 @@ TBaseRecord TPageWorkers::TakeOldest() {
         std::rethrow_exception(job->Error);
     }
     return std::move(job->Record);
+}
+
+void TPageWorkers::Analyse(Job& job, TRatingCache* ratings) const {
+    try {
+        AnalysePage(job.Page, root_, job.Record, ratings);
+    } catch (...) {
+        job.Error = std::current_exception();
+    }
 }
 
 void TPageWorkers::Work() {
@@ -74,11 +92,7 @@ void TPageWorkers::Work() {
             job = queue_.front();
             queue_.pop_front();
         }
-        try {
-            AnalysePage(job->Page, root_, job->Record, &ratings);
-        } catch (...) {
-            job->Error = std::current_exception();
-        }
+        Analyse(*job, &ratings);
         bool awaited;
         {
             const std::lock_guard<std::mutex> lock(mutex_);

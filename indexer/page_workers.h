@@ -1,10 +1,10 @@
 // Pages read and analysed ahead on worker threads while a scan walks on; the
-// scan takes their records back in the order it handed the pages in.
+// scan takes their records back in the order it handed the pages in, and
+// analyses pages itself rather than wait for one.
 #pragma once
 
 #include "app/base.h"
 
-#include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <exception>
@@ -27,8 +27,9 @@ class TPageWorkers {
     TPageWorkers& operator=(const TPageWorkers&) = delete;
 
     // How many files a run may have waiting for their turn: enough to keep
-    // every worker busy, few enough that Stop wastes little work.
-    std::size_t Lookahead() const { return 8 * std::max<std::size_t>(1, threads_.size()); }
+    // the workers and the scan's thread busy, few enough that Stop wastes
+    // little work.
+    std::size_t Lookahead() const { return 16 * (threads_.size() + 1); }
 
     void Hand(const std::string& page);
     // How many pages were handed in and not taken back yet.
@@ -45,6 +46,8 @@ class TPageWorkers {
         std::exception_ptr Error;
     };
     void Work();
+    // Analyses the job's page with ratings, keeping what it raises.
+    void Analyse(Job& job, TRatingCache* ratings) const;
 
     const std::string root_;
     TRatingCache* const ratings_;

@@ -21,9 +21,10 @@
 bool StopRequested = false;
 
 unsigned DefaultWorkerCount() {
-    // Pages are read and rated on every core but the walk's own, which mostly
-    // waits; at least one, and a few at most, as the disk soon sets the pace.
-    return std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+    // Pages are read and rated on every core but the walk's own, whose thread
+    // rates pages too while it waits; at least one worker, and a few at most,
+    // as the disk soon sets the pace.
+    return std::clamp(std::thread::hardware_concurrency(), 2u, 4u) - 1;
 }
 
 namespace {
