@@ -26,6 +26,10 @@ bool IsCandidate(std::string_view text) {
            first != '&';
 }
 
+bool IsShortName(std::string_view name) {
+    return !name.empty() && name.size() <= TShortNames::MaxSize;
+}
+
 bool IsRawTextElement(std::string_view name) {
     return name == "script" || name == "style";
 }
@@ -192,8 +196,12 @@ void TRating::FixSettings() {
     tagIds_.Clear();
     tagPlaces_.clear();
     tagHundredths_.clear();
+    shortTags_.Clear();
     for (std::size_t i = 0; i < Tags.size(); ++i) {
         tagHundredths_.push_back(Extended(Tags[i].Rating) / 100);
+        if (IsShortName(Tags[i].Name)) {
+            shortTags_.Add(Tags[i].Name, static_cast<std::uint32_t>(i));
+        }
         tagIds_.Add(Tags[i].Name, TWordIds::HashOf(Tags[i].Name));
         tagPlaces_.resize(tagIds_.Count(), i); // the first of a name counts
     }
@@ -452,6 +460,10 @@ void TRating::AddMetaKeywords(const std::string& value) {
 }
 
 const TTagRating* TRating::FindTag(std::string_view name) const {
+    if (settingsFixed_ && IsShortName(name)) {
+        const std::uint32_t place = shortTags_.Find(name);
+        return place == TShortNames::None ? nullptr : &Tags[place];
+    }
     if (settingsFixed_) {
         const std::uint32_t id = tagIds_.Find(name, TWordIds::HashOf(name));
         return id == TWordIds::None ? nullptr : &Tags[tagPlaces_[id]];

@@ -3,6 +3,7 @@
 // them, with the weights of tags.xml, words.xml and set.xml.
 #pragma once
 
+#include "indexer/short_names.h"
 #include "indexer/unicode_words.h"
 #include "indexer/word_ids.h"
 #include "readers/file_buffer.h"
@@ -182,6 +183,7 @@ class TRating {
     TWordIds tagIds_;
     std::vector<std::size_t> tagPlaces_;
     std::vector<long double> tagHundredths_; // by the place in Tags
+    TShortNames shortTags_;                  // the places of the short names
     TUnicodeWords unicodeWords_;
     // SortWords' tournament and the order of the further candidates, kept
     // between pages for their storage.

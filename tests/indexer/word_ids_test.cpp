@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+
 namespace {
 
 std::uint32_t Add(TWordIds& ids, const std::string& word) {
@@ -32,5 +35,23 @@ TEST(WordIds, NumbersInOrderAcrossGrowthAndClearing) {
         ids.Clear();
         EXPECT_EQ(ids.Count(), 0u);
         EXPECT_EQ(Find(ids, "word17"), TWordIds::None);
+    }
+}
+
+TEST(WordIds, SameWordTellsEveryByteOfEverySize) {
+    // The words stand in buffers of their own size, so that a read past an
+    // end shows under the sanitizers.
+    for (std::size_t size = 0; size <= 20; ++size) {
+        const std::string word(size, 'w');
+        const std::unique_ptr<char[]> copy(new char[size]);
+        std::copy(word.begin(), word.end(), copy.get());
+        EXPECT_TRUE(SameWord(word, std::string_view(copy.get(), size))) << size;
+        EXPECT_FALSE(SameWord(word, word + "w")) << size;
+        for (std::size_t at = 0; at < size; ++at) {
+            copy[at] = 'x';
+            EXPECT_FALSE(SameWord(word, std::string_view(copy.get(), size)))
+                << size << " at " << at;
+            copy[at] = 'w';
+        }
     }
 }
