@@ -7,6 +7,7 @@
 #include "readers/tokens.h"
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 
 namespace {
@@ -24,6 +25,20 @@ bool IsCandidate(std::string_view text) {
     const auto first = static_cast<unsigned char>(text[0]);
     return first > ' ' && first != '"' && first != '*' && first != '<' && first != '>' &&
            first != '&';
+}
+
+// Copies a name of at most eight bytes without a call: in two overlapping
+// halves, or byte by byte.
+void CopyShortName(std::string_view name, char* to) {
+    const std::size_t size = name.size();
+    if (size >= 4) {
+        std::memcpy(to, name.data(), 4);
+        std::memcpy(to + size - 4, name.data() + size - 4, 4);
+        return;
+    }
+    for (std::size_t i = 0; i < size; ++i) {
+        to[i] = name[i];
+    }
 }
 
 bool IsShortName(std::string_view name) {
@@ -476,10 +491,16 @@ const TTagRating* TRating::FindTag(std::string_view name) const {
 
 void TRating::PushTag(std::string_view name) {
     const Extended outer = TagStack.empty() ? 0 : TagStack.back().RatingSum;
-    TagStack.push_back({static_cast<std::uint32_t>(openTagNames_.size()),
-                        static_cast<std::uint32_t>(name.size()), 0, false, outer});
-    openTagNames_.append(name);
+    TagStack.emplace_back();
     TOpenTag& tag = TagStack.back();
+    tag.NameStart = static_cast<std::uint32_t>(openTagNames_.size());
+    tag.NameSize = static_cast<std::uint32_t>(name.size());
+    tag.RatingSum = outer;
+    if (name.size() <= TShortNames::MaxSize) {
+        CopyShortName(name, tag.ShortName);
+    } else {
+        openTagNames_.append(name);
+    }
     if (const TTagRating* found = FindTag(name)) {
         tag.Rating = found->Rating;
         if (tag.Rating < TagsMinimalRating) {
@@ -510,8 +531,11 @@ void TRating::PopTag(std::string_view name) {
 
 void TRating::CloseTagsFrom(std::size_t k) {
     if (k < TagStack.size()) {
-        openTagNames_.resize(TagStack[k].NameStart);
-        TagStack.resize(k);
+        // Most names are short: the long ones' string is then as it was.
+        if (TagStack[k].NameStart < openTagNames_.size()) {
+            openTagNames_.resize(TagStack[k].NameStart);
+        }
+        TagStack.erase(TagStack.begin() + static_cast<std::ptrdiff_t>(k), TagStack.end());
     }
 }
 

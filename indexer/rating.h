@@ -31,9 +31,11 @@ struct TWordGroup {
 };
 
 struct TOpenTag {
-    // Where the element's name stands in the names of the open elements.
+    // A name of up to eight bytes stands in ShortName, padded with zeros, and
+    // a longer one from NameStart on in the names of the open elements.
     std::uint32_t NameStart = 0;
     std::uint32_t NameSize = 0;
+    char ShortName[TShortNames::MaxSize] = {};
     std::int32_t Rating = 0;
     bool Suppress = false; // this element switched word collection off
     // The ratings of this element and those around it, in hundredths, summed
@@ -119,7 +121,9 @@ class TRating {
     void PushTag(std::string_view name);
     void PopTag(std::string_view name);
     std::string_view NameOf(const TOpenTag& tag) const {
-        return std::string_view(openTagNames_).substr(tag.NameStart, tag.NameSize);
+        return tag.NameSize <= TShortNames::MaxSize
+                   ? std::string_view(tag.ShortName, tag.NameSize)
+                   : std::string_view(openTagNames_).substr(tag.NameStart, tag.NameSize);
     }
     void AddWord(std::string_view word, std::int32_t position);
     void AddKeyword(const std::string& keyword);
@@ -157,7 +161,7 @@ class TRating {
     // RateWord for a word of that case value.
     double RateAt(double caseValue, std::int32_t position) const;
 
-    // The names of the open elements of TagStack, one after another: an
+    // The long names of the open elements of TagStack, one after another: an
     // element opens and closes without a string of its own.
     std::string openTagNames_;
     // The words of the page met so far and, by their numbers, their places in

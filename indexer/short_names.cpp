@@ -15,7 +15,7 @@ void TShortNames::Add(std::string_view name, std::uint32_t value) {
             }
         }
     }
-    Insert({KeyOf(name), static_cast<std::uint32_t>(name.size()), value});
+    Insert({PackedBytes(name), static_cast<std::uint32_t>(name.size()), value});
     ++count_;
 }
 

@@ -3,6 +3,8 @@
 // with no hash of its bytes and no string.
 #pragma once
 
+#include "indexer/word_ids.h"
+
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -20,7 +22,7 @@ class TShortNames {
         if (slots_.empty()) {
             return None;
         }
-        const std::uint64_t key = KeyOf(name);
+        const std::uint64_t key = PackedBytes(name);
         const std::size_t mask = slots_.size() - 1;
         for (std::size_t i = SlotOf(key, mask);; i = (i + 1) & mask) {
             const Slot& slot = slots_[i];
@@ -40,8 +42,6 @@ class TShortNames {
         std::uint32_t Size = 0;
         std::uint32_t Value = None;
     };
-    // The name's bytes, the first lowest, padded with zeros.
-    static std::uint64_t KeyOf(std::string_view name);
     static std::size_t SlotOf(std::uint64_t key, std::size_t mask) {
         return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 32) & mask;
     }
@@ -51,18 +51,3 @@ class TShortNames {
     std::vector<Slot> slots_; // a power of two of them, at most a quarter taken
     std::size_t count_ = 0;
 };
-
-inline std::uint64_t TShortNames::KeyOf(std::string_view name) {
-    const auto* const p = reinterpret_cast<const unsigned char*>(name.data());
-    const std::size_t size = name.size();
-    const auto load4 = [](const unsigned char* at) {
-        return static_cast<std::uint64_t>(at[0]) | static_cast<std::uint64_t>(at[1]) << 8 |
-               static_cast<std::uint64_t>(at[2]) << 16 | static_cast<std::uint64_t>(at[3]) << 24;
-    };
-    if (size >= 4) {
-        return load4(p) | load4(p + size - 4) << (8 * (size - 4));
-    }
-    return static_cast<std::uint64_t>(p[0]) |
-           static_cast<std::uint64_t>(p[size / 2]) << (8 * (size / 2)) |
-           static_cast<std::uint64_t>(p[size - 1]) << (8 * (size - 1));
-}

@@ -1,7 +1,6 @@
 #include "indexer/word_ids.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -10,28 +9,6 @@ std::uint32_t HashBitsOf(std::size_t hash) {
 }
 
 } // namespace
-
-std::size_t TWordIds::HashOf(std::string_view word) {
-    // Eight bytes at a time, each step mixed with a multiply and a shift.
-    std::uint64_t hash = 0x9E3779B97F4A7C15ull ^ word.size();
-    const char* p = word.data();
-    std::size_t left = word.size();
-    for (; left >= 8; p += 8, left -= 8) {
-        std::uint64_t chunk;
-        std::memcpy(&chunk, p, 8);
-        hash = (hash ^ chunk) * 0xBF58476D1CE4E5B9ull;
-        hash ^= hash >> 31;
-    }
-    if (left > 0) {
-        std::uint64_t chunk = 0;
-        for (std::size_t i = 0; i < left; ++i) {
-            chunk |= static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])) << (8 * i);
-        }
-        hash = (hash ^ chunk) * 0x94D049BB133111EBull;
-    }
-    hash = (hash ^ (hash >> 29)) * 0xBF58476D1CE4E5B9ull;
-    return static_cast<std::size_t>(hash ^ (hash >> 32));
-}
 
 std::size_t TWordIds::SlotFor(std::string_view word, std::size_t hash) const {
     const std::size_t mask = slots_.size() - 1;

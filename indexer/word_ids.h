@@ -42,13 +42,53 @@ inline bool SameWord(std::string_view a, std::string_view b) {
     return true;
 }
 
+// One to eight bytes as a number, the first lowest, padded with zeros: read in
+// two overlapping halves, or as three single bytes, and never past their end.
+inline std::uint64_t PackedBytes(std::string_view bytes) {
+    const auto* const p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t size = bytes.size();
+    if (size >= 4) {
+        std::uint32_t low;
+        std::uint32_t high;
+        std::memcpy(&low, p, 4);
+        std::memcpy(&high, p + size - 4, 4);
+        return low | static_cast<std::uint64_t>(high) << (8 * (size - 4));
+    }
+    return static_cast<std::uint64_t>(p[0]) |
+           static_cast<std::uint64_t>(p[size / 2]) << (8 * (size / 2)) |
+           static_cast<std::uint64_t>(p[size - 1]) << (8 * (size - 1));
+}
+
 class TWordIds {
   public:
     static constexpr std::uint32_t None = UINT32_MAX;
 
     // The hash the table files a word under; computed once, it serves every
     // table the word is looked up in.
-    static std::size_t HashOf(std::string_view word);
+    static std::size_t HashOf(std::string_view word) {
+        // Eight bytes at a time, each step mixed with a multiply and a shift.
+        std::uint64_t hash = 0x9E3779B97F4A7C15ull ^ word.size();
+        std::size_t left = word.size();
+        for (const char* p = word.data(); left >= 8; p += 8, left -= 8) {
+            std::uint64_t chunk;
+            std::memcpy(&chunk, p, 8);
+            hash = (hash ^ chunk) * 0xBF58476D1CE4E5B9ull;
+            hash ^= hash >> 31;
+        }
+        if (left > 0) {
+            // The bytes left, as the last eight bytes shifted down.
+            std::uint64_t chunk;
+            if (word.size() >= 8) {
+                std::memcpy(&chunk, word.data() + word.size() - 8, 8);
+                chunk >>= 8 * (8 - left);
+            } else {
+                chunk = PackedBytes(word);
+            }
+            hash = (hash ^ chunk) * 0x94D049BB133111EBull;
+        }
+        hash = (hash ^ (hash >> 29)) * 0xBF58476D1CE4E5B9ull;
+        return static_cast<std::size_t>(hash ^ (hash >> 32));
+    }
 
     // The word's number; a new word (of hash HashOf(word)) gets the next one.
     std::uint32_t Add(std::string_view word, std::size_t hash);
