@@ -91,9 +91,17 @@ class TWordIds {
     }
 
     // The word's number; a new word (of hash HashOf(word)) gets the next one.
-    std::uint32_t Add(std::string_view word, std::size_t hash);
+    std::uint32_t Add(std::string_view word, std::size_t hash) {
+        if (words_.size() >= slots_.size() / 2) {
+            Grow();
+        }
+        const std::size_t i = SlotFor(word, hash);
+        return slots_[i].Id != None ? slots_[i].Id : Insert(i, word, hash);
+    }
     // The word's number, or None.
-    std::uint32_t Find(std::string_view word, std::size_t hash) const;
+    std::uint32_t Find(std::string_view word, std::size_t hash) const {
+        return slots_.empty() ? None : slots_[SlotFor(word, hash)].Id;
+    }
     const std::string& Word(std::uint32_t id) const { return words_[id]; }
     std::size_t Count() const { return words_.size(); }
     void Clear();
@@ -103,8 +111,22 @@ class TWordIds {
         std::uint32_t Id = None;
         std::uint32_t HashBits = 0; // the hash's upper half, to pass most other words by
     };
+    static std::uint32_t HashBitsOf(std::size_t hash) {
+        return static_cast<std::uint32_t>(static_cast<std::uint64_t>(hash) >> 32);
+    }
     // The slot holding word, or the empty one where it would go.
-    std::size_t SlotFor(std::string_view word, std::size_t hash) const;
+    std::size_t SlotFor(std::string_view word, std::size_t hash) const {
+        const std::size_t mask = slots_.size() - 1;
+        const std::uint32_t bits = HashBitsOf(hash);
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            const Slot& slot = slots_[i];
+            if (slot.Id == None || (slot.HashBits == bits && SameWord(words_[slot.Id], word))) {
+                return i;
+            }
+        }
+    }
+    // Gives the new word the next number, in the empty slot i.
+    std::uint32_t Insert(std::size_t i, std::string_view word, std::size_t hash);
     void Grow();
 
     std::vector<Slot> slots_; // a power of two of them, at most half taken
