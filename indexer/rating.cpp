@@ -662,7 +662,7 @@ double TRating::RateWord(std::string_view word, std::int32_t position) const {
     return RateAt(CaseValueOf(word), position);
 }
 
-double TRating::CaseValue(bool digitFirst, std::size_t digits, TLetterCase letterCase) const {
+inline double TRating::CaseValue(bool digitFirst, std::size_t digits, TLetterCase letterCase) const {
     return digitFirst                                      ? DigitRating
            : digits > 0                                    ? CodeRating
            : letterCase.Unchanged == letterCase.Characters ? XXXRating
