@@ -52,6 +52,10 @@ inline std::uint64_t PackedBytes(std::string_view bytes) {
         std::uint32_t high;
         std::memcpy(&low, p, 4);
         std::memcpy(&high, p + size - 4, 4);
+        if (__BYTE_ORDER__ == __ORDER_BIG_ENDIAN__) {
+            low = __builtin_bswap32(low);
+            high = __builtin_bswap32(high);
+        }
         return low | static_cast<std::uint64_t>(high) << (8 * (size - 4));
     }
     return static_cast<std::uint64_t>(p[0]) |
