@@ -7,12 +7,13 @@
 #include "readers/tokens.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <numeric>
 
 namespace {
 
-bool IsDigit(unsigned char c) {
+constexpr bool IsDigit(unsigned char c) {
     return c >= '0' && c <= '9';
 }
 
@@ -44,6 +45,37 @@ void CopyShortName(std::string_view name, char* to) {
 bool IsShortName(std::string_view name) {
     return !name.empty() && name.size() <= TShortNames::MaxSize;
 }
+
+// What AddWord asks of each byte: its lower case, whether it is a digit, and
+// whether upper-casing leaves it as it is.
+struct ByteCase {
+    unsigned char Lower = 0;
+    unsigned char Digit = 0;
+    unsigned char Unchanged = 0;
+};
+
+constexpr std::array<ByteCase, 256> MakeByteCases() {
+    std::array<ByteCase, 256> cases{};
+    for (int c = 0; c < 256; ++c) {
+        const auto byte = static_cast<unsigned char>(c);
+        cases[c] = {AnsiLower(byte), IsDigit(byte), AnsiUpper(byte) == byte};
+    }
+    return cases;
+}
+constexpr std::array<ByteCase, 256> ByteCases = MakeByteCases();
+
+// The lower case of tag names' bytes: the code page's, or in UTF-8 that of
+// the ASCII letters alone.
+constexpr std::array<unsigned char, 256> MakeTagLower(bool utf8) {
+    std::array<unsigned char, 256> lower{};
+    for (int c = 0; c < 256; ++c) {
+        const auto byte = static_cast<unsigned char>(c);
+        lower[c] = !utf8 || byte < 0x80 ? AnsiLower(byte) : byte;
+    }
+    return lower;
+}
+constexpr std::array<unsigned char, 256> AnsiTagLower = MakeTagLower(false);
+constexpr std::array<unsigned char, 256> Utf8TagLower = MakeTagLower(true);
 
 bool IsRawTextElement(std::string_view name) {
     return name == "script" || name == "style";
@@ -311,10 +343,10 @@ void TRating::ScanTokens(TFileBuffer& page, std::int32_t indexDepthLimit) {
         return kind;
     };
     // Tag names: the code page's lower case, or in UTF-8 the ASCII letters'.
-    const auto lowerTagName = [this](const char* from, std::size_t size, char* to) {
+    const std::array<unsigned char, 256>& tagLower = Utf8 ? Utf8TagLower : AnsiTagLower;
+    const auto lowerTagName = [&tagLower](const char* from, std::size_t size, char* to) {
         for (std::size_t i = 0; i < size; ++i) {
-            const auto byte = static_cast<unsigned char>(from[i]);
-            to[i] = static_cast<char>(!Utf8 || byte < 0x80 ? AnsiLower(byte) : byte);
+            to[i] = static_cast<char>(tagLower[static_cast<unsigned char>(from[i])]);
         }
         return std::string_view(to, size);
     };
@@ -593,15 +625,16 @@ void TRating::AddWord(std::string_view word, std::int32_t position) {
     if (word.size() > MaxKeywordLength) {
         return;
     }
-    // Lowered and its letter case counted in one pass.
+    // Lowered and its letter case counted in one pass, one look into a table
+    // a byte.
     char lower[MaxKeywordLength];
     std::size_t digits = 0;
     TLetterCase letterCase{word.size(), 0};
     for (std::size_t i = 0; i < word.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(word[i]);
-        lower[i] = static_cast<char>(AnsiLower(byte));
-        digits += IsDigit(byte);
-        letterCase.Unchanged += AnsiUpper(byte) == byte;
+        const ByteCase& byte = ByteCases[static_cast<unsigned char>(word[i])];
+        lower[i] = static_cast<char>(byte.Lower);
+        digits += byte.Digit;
+        letterCase.Unchanged += byte.Unchanged;
     }
     AddLowerWord(std::string_view(lower, word.size()),
                  CaseValue(IsDigit(static_cast<unsigned char>(word[0])), digits, letterCase),
@@ -662,7 +695,8 @@ double TRating::RateWord(std::string_view word, std::int32_t position) const {
     return RateAt(CaseValueOf(word), position);
 }
 
-inline double TRating::CaseValue(bool digitFirst, std::size_t digits, TLetterCase letterCase) const {
+inline double TRating::CaseValue(bool digitFirst, std::size_t digits,
+                                 TLetterCase letterCase) const {
     return digitFirst                                      ? DigitRating
            : digits > 0                                    ? CodeRating
            : letterCase.Unchanged == letterCase.Characters ? XXXRating

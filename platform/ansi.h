@@ -49,10 +49,10 @@ inline constexpr CaseTables Tables = MakeCaseTables();
 inline bool IsAnsiLetter(unsigned char c) {
     return ansi_tables::Tables.Letter[c];
 }
-inline unsigned char AnsiUpper(unsigned char c) {
+constexpr unsigned char AnsiUpper(unsigned char c) {
     return ansi_tables::Tables.Upper[c];
 }
-inline unsigned char AnsiLower(unsigned char c) {
+constexpr unsigned char AnsiLower(unsigned char c) {
     return ansi_tables::Tables.Lower[c];
 }
 std::string AnsiUpperCase(std::string text);
