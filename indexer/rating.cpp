@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <numeric>
 
@@ -325,7 +326,7 @@ void TRating::IndexWordGroups() {
                 groupFacts_.resize(groupIndex_.Count());
                 GroupFacts& facts = groupFacts_[id];
                 facts.Stop = facts.Stop || group.Rating < StopWordsMinimalRating;
-                facts.LastGroup = g;
+                facts.Existing = static_cast<double>(group.Rating * 0.01L);
             }
             start = space + 1;
         }
@@ -572,9 +573,9 @@ void TRating::CloseTagsFrom(std::size_t k) {
 }
 
 bool TRating::IsStopWord(std::string_view lowerWord, std::size_t hash) const {
-    if (groupIndexReady_ && lowerWord.find(' ') == std::string_view::npos) {
-        const std::uint32_t id = groupIndex_.Find(lowerWord, hash);
-        return id != TWordIds::None && groupFacts_[id].Stop;
+    if (GroupIndexTells(lowerWord)) {
+        const GroupFacts* facts = FactsOf(lowerWord, hash);
+        return facts != nullptr && facts->Stop;
     }
     const std::string padded = ' ' + std::string(lowerWord) + ' ';
     return std::any_of(WordGroups.begin(), WordGroups.end(), [&](const TWordGroup& group) {
@@ -656,7 +657,17 @@ void TRating::AddLowerWord(std::string_view lowerWord, double caseValue, std::in
         }
         return;
     }
-    if (IsStopWord(lowerWord, hash)) {
+    // What the groups say of a new word is told once, for ScoreWords too.
+    bool stop;
+    double existing = std::numeric_limits<double>::quiet_NaN();
+    if (GroupIndexTells(lowerWord)) {
+        const GroupFacts* facts = FactsOf(lowerWord, hash);
+        stop = facts != nullptr && facts->Stop;
+        existing = facts != nullptr ? facts->Existing : 0;
+    } else {
+        stop = IsStopWord(lowerWord, hash);
+    }
+    if (stop) {
         if (groupIndexReady_) {
             placeOf_.push_back(StopWordMark);
         }
@@ -666,7 +677,8 @@ void TRating::AddLowerWord(std::string_view lowerWord, double caseValue, std::in
         wordIndex_.Add(lowerWord, hash);
     }
     placeOf_.push_back(static_cast<std::uint32_t>(Words.size()));
-    Words.push_back({std::string(lowerWord), 1, position, RateAt(caseValue, position), 0});
+    Words.push_back(
+        {std::string(lowerWord), 1, position, RateAt(caseValue, position), 0, existing});
 }
 
 void TRating::AddKeyword(const std::string& keyword) {
@@ -730,11 +742,9 @@ double TRating::RateAt(double caseValue, std::int32_t position) const {
 }
 
 double TRating::ExistingRating(const std::string& lowerWord) const {
-    if (groupIndexReady_ && lowerWord.find(' ') == std::string::npos) {
-        const std::uint32_t id = groupIndex_.Find(lowerWord, TWordIds::HashOf(lowerWord));
-        return id == TWordIds::None
-                   ? 0
-                   : static_cast<double>(WordGroups[groupFacts_[id].LastGroup].Rating * 0.01L);
+    if (GroupIndexTells(lowerWord)) {
+        const GroupFacts* facts = FactsOf(lowerWord, TWordIds::HashOf(lowerWord));
+        return facts != nullptr ? facts->Existing : 0;
     }
     const std::string padded = ' ' + lowerWord + ' ';
     double existing = 0;
@@ -748,8 +758,10 @@ double TRating::ExistingRating(const std::string& lowerWord) const {
 
 void TRating::ScoreWords() {
     for (TWordRating& entry : Words) {
+        const double existing =
+            std::isnan(entry.Existing) ? ExistingRating(entry.Word) : entry.Existing;
         entry.Score = static_cast<double>(Extended(entry.Count) * CountWeight + entry.Rating +
-                                          Extended(ExistingRating(entry.Word)) * ExistingWeight);
+                                          Extended(existing) * ExistingWeight);
     }
 }
 

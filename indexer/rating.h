@@ -9,6 +9,7 @@
 #include "readers/file_buffer.h"
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,9 @@ struct TWordRating {
     std::int32_t Position = 0;
     double Rating = 0;
     double Score = 0;
+    // The rating of the last word group holding the word, when it was told
+    // as the word was first met; NaN when it is still to be looked up.
+    double Existing = std::numeric_limits<double>::quiet_NaN();
 };
 
 // The key of the keywords meta element's value: "keywords" with its quotes.
@@ -176,8 +180,18 @@ class TRating {
     // group exactly when it is one of the group's words.
     struct GroupFacts {
         bool Stop = false;
-        std::size_t LastGroup = 0; // the last group holding the word
+        double Existing = 0; // the rating of the last group holding the word
     };
+    // Whether the index of the groups tells of the word: it is ready, and the
+    // word has no space.
+    bool GroupIndexTells(std::string_view lowerWord) const {
+        return groupIndexReady_ && lowerWord.find(' ') == std::string_view::npos;
+    }
+    // The facts of a word the index tells of, or none when no group holds it.
+    const GroupFacts* FactsOf(std::string_view lowerWord, std::size_t hash) const {
+        const std::uint32_t id = groupIndex_.Find(lowerWord, hash);
+        return id == TWordIds::None ? nullptr : &groupFacts_[id];
+    }
     TWordIds groupIndex_;
     std::vector<GroupFacts> groupFacts_; // by the word's number in groupIndex_
     bool groupIndexReady_ = false;

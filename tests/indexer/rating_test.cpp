@@ -277,6 +277,28 @@ TEST(Rating, ScoresAddCountExistingGroupAndRating) {
     EXPECT_EQ(rating.Words[2].Word, "wind");
 }
 
+TEST(Rating, TheGroupsTellOfAWordAsItIsMetWhatTheirTextsTell) {
+    SettingsFiles settings("<KeysCount value=\"5\"/><ExistingWeight value=\"200\"/>"
+                           "<StopWordsMinimalRating value=\"-50\"/>",
+                           "",
+                           "<group rating=\"50\">sail boat</group><group rating=\"80\">boat</group>"
+                           "<group rating=\"-30\">wind</group>");
+    TRating rating;
+    settings.Load(rating);
+    rating.RateFile(settings.Folder.Write("page.html", "boat sail wind sea"), 1024);
+    ASSERT_EQ(rating.Words.size(), 4u);
+    std::vector<double> told;
+    for (TWordRating& word : rating.Words) {
+        told.push_back(word.Score);
+        word.Existing = std::numeric_limits<double>::quiet_NaN();
+    }
+    // After the page the index of the groups is gone: their texts are read.
+    rating.ScoreWords();
+    for (std::size_t i = 0; i < told.size(); ++i) {
+        EXPECT_EQ(rating.Words[i].Score, told[i]) << rating.Words[i].Word;
+    }
+}
+
 TEST(Rating, TheFilesAreReadInOrderAndStopAtTheFirstMissingOne) {
     const std::string set = "<KeysCount value=\"10\"/><CountWeight value=\"100\"/>";
     {
