@@ -730,7 +730,7 @@ double TRating::CaseValueOf(std::string_view word) const {
     return CaseValue(IsDigit(static_cast<unsigned char>(word[0])), digits, letterCase);
 }
 
-double TRating::RateAt(double caseValue, std::int32_t position) const {
+inline double TRating::RateAt(double caseValue, std::int32_t position) const {
     // An empty page has no positions to spread: the factor stays 1.
     const Extended fall =
         FileSize == 0 ? 0 : (Extended(BeginOfFile) - EndOfFile) * position / FileSize;
