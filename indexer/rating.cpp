@@ -247,11 +247,13 @@ void TRating::FixSettings() {
     shortTags_.Clear();
     for (std::size_t i = 0; i < Tags.size(); ++i) {
         tagHundredths_.push_back(Extended(Tags[i].Rating) / 100);
+        // The first of a name counts.
         if (IsShortName(Tags[i].Name)) {
             shortTags_.Add(Tags[i].Name, static_cast<std::uint32_t>(i));
+        } else {
+            tagIds_.Add(Tags[i].Name, TWordIds::HashOf(Tags[i].Name));
+            tagPlaces_.resize(tagIds_.Count(), i);
         }
-        tagIds_.Add(Tags[i].Name, TWordIds::HashOf(Tags[i].Name));
-        tagPlaces_.resize(tagIds_.Count(), i); // the first of a name counts
     }
     settingsFixed_ = true;
 }
@@ -508,11 +510,11 @@ void TRating::AddMetaKeywords(const std::string& value) {
 }
 
 const TTagRating* TRating::FindTag(std::string_view name) const {
-    if (settingsFixed_ && IsShortName(name)) {
-        const std::uint32_t place = shortTags_.Find(name);
-        return place == TShortNames::None ? nullptr : &Tags[place];
-    }
     if (settingsFixed_) {
+        if (IsShortName(name)) {
+            const std::uint32_t place = shortTags_.Find(name);
+            return place == TShortNames::None ? nullptr : &Tags[place];
+        }
         const std::uint32_t id = tagIds_.Find(name, TWordIds::HashOf(name));
         return id == TWordIds::None ? nullptr : &Tags[tagPlaces_[id]];
     }
@@ -572,16 +574,23 @@ void TRating::CloseTagsFrom(std::size_t k) {
     }
 }
 
-bool TRating::IsStopWord(std::string_view lowerWord, std::size_t hash) const {
+TRating::WordGroupsSay TRating::WhatGroupsSay(std::string_view lowerWord, std::size_t hash) const {
     if (GroupIndexTells(lowerWord)) {
         const GroupFacts* facts = FactsOf(lowerWord, hash);
-        return facts != nullptr && facts->Stop;
+        return facts != nullptr ? WordGroupsSay{facts->Stop, facts->Existing}
+                                : WordGroupsSay{false, 0};
     }
     const std::string padded = ' ' + std::string(lowerWord) + ' ';
-    return std::any_of(WordGroups.begin(), WordGroups.end(), [&](const TWordGroup& group) {
-        return group.Rating < StopWordsMinimalRating &&
-               group.Text.find(padded) != std::string::npos;
-    });
+    const bool stop =
+        std::any_of(WordGroups.begin(), WordGroups.end(), [&](const TWordGroup& group) {
+            return group.Rating < StopWordsMinimalRating &&
+                   group.Text.find(padded) != std::string::npos;
+        });
+    return {stop, std::numeric_limits<double>::quiet_NaN()};
+}
+
+bool TRating::IsStopWord(std::string_view lowerWord, std::size_t hash) const {
+    return WhatGroupsSay(lowerWord, hash).Stop;
 }
 
 TWordRating* TRating::FindWord(const std::string& lowerWord) {
@@ -658,16 +667,8 @@ void TRating::AddLowerWord(std::string_view lowerWord, double caseValue, std::in
         return;
     }
     // What the groups say of a new word is told once, for ScoreWords too.
-    bool stop;
-    double existing = std::numeric_limits<double>::quiet_NaN();
-    if (GroupIndexTells(lowerWord)) {
-        const GroupFacts* facts = FactsOf(lowerWord, hash);
-        stop = facts != nullptr && facts->Stop;
-        existing = facts != nullptr ? facts->Existing : 0;
-    } else {
-        stop = IsStopWord(lowerWord, hash);
-    }
-    if (stop) {
+    const WordGroupsSay groups = WhatGroupsSay(lowerWord, hash);
+    if (groups.Stop) {
         if (groupIndexReady_) {
             placeOf_.push_back(StopWordMark);
         }
@@ -678,7 +679,7 @@ void TRating::AddLowerWord(std::string_view lowerWord, double caseValue, std::in
     }
     placeOf_.push_back(static_cast<std::uint32_t>(Words.size()));
     Words.push_back(
-        {std::string(lowerWord), 1, position, RateAt(caseValue, position), 0, existing});
+        {std::string(lowerWord), 1, position, RateAt(caseValue, position), 0, groups.Existing});
 }
 
 void TRating::AddKeyword(const std::string& keyword) {

@@ -144,6 +144,13 @@ class TRating {
     bool LoadRatingKeys(const std::string& path);
     // hash is TWordIds::HashOf(lowerWord).
     bool IsStopWord(std::string_view lowerWord, std::size_t hash) const;
+    // Whether the word is a stop word and, when the index of the groups tells
+    // it at once, the rating of the last group holding it (else NaN).
+    struct WordGroupsSay {
+        bool Stop;
+        double Existing;
+    };
+    WordGroupsSay WhatGroupsSay(std::string_view lowerWord, std::size_t hash) const;
     double ExistingRating(const std::string& lowerWord) const;
     void IndexWordGroups();
     TWordRating* FindWord(const std::string& lowerWord);

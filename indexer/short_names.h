@@ -1,6 +1,6 @@
 // A table of names of one to eight bytes, each packed into a 64-bit key: a
-// lookup loads the name in two overlapping halves and compares one number,
-// with no hash of its bytes and no string.
+// lookup loads the name in two overlapping halves, places the key with one
+// multiply and compares one number, with no string.
 #pragma once
 
 #include "indexer/word_ids.h"
